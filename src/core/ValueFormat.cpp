@@ -158,7 +158,7 @@ QString CheckToneText(const QString& text) {
     const bool dcsShape = text.size() == 5 && text[0] == QLatin1Char('D') &&
                           IsOctalDigit(text[1]) && IsOctalDigit(text[2]) &&
                           IsOctalDigit(text[3]) &&
-                          QStringLiteral("NInI").contains(text[4]);
+                          QStringLiteral("NIni").contains(text[4]);
     if (dcsShape) {
         return text.left(4) + text[4].toUpper();
     }

@@ -132,9 +132,6 @@ private:
                      .arg(raw.where, label, text.trimmed())
                      .arg(limits_.modelMin)
                      .arg(limits_.modelMax));
-        } else if (checked.notice == FrequencyNotice::OutRange) {
-            Note(QStringLiteral("%1: %2: %3 MHz lies outside the band, kept")
-                     .arg(raw.where, label, text.trimmed()));
         }
         if (checked.mhz != typed) {
             Note(QStringLiteral("%1: %2 changed from %3 to %4")
