@@ -1,5 +1,6 @@
 #include "Fixtures.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include "core/Globals.h"
@@ -13,6 +14,18 @@ QByteArray Hex(const char* spaced) {
 QString HexOf(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
 
 QString HexOf(const Record& record) { return HexOf(RecordBytes(record)); }
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+}
 
 AppFixture::AppFixture() {
     ResetApp();

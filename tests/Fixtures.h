@@ -16,6 +16,10 @@ QByteArray Hex(const char* spaced);
 QString HexOf(const QByteArray& bytes);
 QString HexOf(const Record& record);
 
+// Whole files, for setting up and checking what the code under test wrote.
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
+
 // A started application core in a fresh temporary program folder, with a message-box
 // handler that records every box and answers from a script. Undone on destruction.
 class AppFixture {

@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "Fixtures.h"
+
 namespace {
 
 struct Run {
@@ -19,17 +21,6 @@ Run Cli(const QStringList& arguments) {
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
 
 const QString kSample = QStringLiteral(XKM_SAMPLES_DIR "/demo-u800.dat");
 

@@ -11,17 +11,6 @@ namespace {
 
 TChannelTable& Table() { return App().ChannelTable; }
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
 
 QByteArray RecordAt(const QByteArray& file, int number) { return file.mid(16 * number, 16); }
 

@@ -3,21 +3,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "Fixtures.h"
+
 #include "core/IniFile.h"
 
 namespace {
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
 
 QByteArray Gbk(const QString& text) { return QStringEncoder("GBK").encode(text); }
 

@@ -1,20 +1,9 @@
-#include <QFile>
 #include <QtTest>
 
 #include "Fixtures.h"
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "core/SysInfo.h"
-
-namespace {
-
-void WriteText(const QString& path, const QString& text) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(text.toUtf8());
-}
-
-}  // namespace
 
 // Start-up, SysInfo.Ini and the message catalogue.
 class TestStartUp : public QObject {
@@ -57,7 +46,7 @@ private slots:
         QFETCH(QString, writtenLanguage);
         QFETCH(QString, writtenPicture);
         AppFixture app;
-        WriteText(app.Dir() + "SysInfo.Ini", "[SysInfo]\n" + settings + "\n[Keep]\nx=1\n");
+        WriteBytes(app.Dir() + "SysInfo.Ini", QString("[SysInfo]\n" + settings + "\n[Keep]\nx=1\n").toUtf8());
         ReadSysInfo();
         QCOMPARE(App().all.LanguageName, languageName);
         QVERIFY(WriteSysInfo());
@@ -69,7 +58,7 @@ private slots:
 
     void messagesFromLanguageFile() {
         AppFixture app;
-        WriteText(app.Dir() + "English.Ini", "[Language]\nReadOk=Read complete!\nCaution=\n");
+        WriteBytes(app.Dir() + "English.Ini", QString("[Language]\nReadOk=Read complete!\nCaution=\n").toUtf8());
         LoadMessages(QStringLiteral("English"));
         QCOMPARE(App().language.ReadOk, QStringLiteral("Read complete!"));
         QCOMPARE(App().language.Caution, QString());  // present but empty blanks the text
@@ -83,7 +72,7 @@ private slots:
 
     void chineseFileReplacesBuiltInTexts() {
         AppFixture app;
-        WriteText(app.Dir() + "Chinese.Ini", "[Language]\nWriteOk=写好了\n");
+        WriteBytes(app.Dir() + "Chinese.Ini", QString("[Language]\nWriteOk=写好了\n").toUtf8());
         ResetApp();
         StartUp(app.Dir());
         QCOMPARE(App().language.WriteOk, QStringLiteral("写好了"));
@@ -96,8 +85,8 @@ private slots:
         QCOMPARE(names, QStringList({"Chinese", "English"}));
         QCOMPARE(display, QStringList({"中文", "英文"}));
 
-        WriteText(app.Dir() + "SysInfo.Ini",
-                  "[SysInfo]\nLanguage=Chinese|English|German|\nChinese=中文|英文|德文\n");
+        WriteBytes(app.Dir() + "SysInfo.Ini",
+                   QString("[SysInfo]\nLanguage=Chinese|English|German|\nChinese=中文|英文|德文\n").toUtf8());
         display.clear();
         names.clear();
         ListLanguages(display, names);
