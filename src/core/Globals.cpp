@@ -46,6 +46,8 @@ void StartUp(const QString& appPath) {
     LoadMessages(app.all.LanguageName);
     app.all.GridRefreshing = false;
     SelectDefaultModel();
+    app.ChannelTable.ResetTable();
+    app.StagingTable.ResetTable();
 }
 
 void SelectDefaultModel() {

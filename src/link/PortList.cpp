@@ -1,0 +1,94 @@
+#include "PortList.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace {
+
+bool CanOpen(const QString& name) {
+    QSerialPort port(name);
+    const bool opened = port.open(QIODevice::ReadWrite);
+    port.close();
+    return opened;
+}
+
+QString AnnouncementPath() {
+    return SimulatedPortDirectory() + QLatin1Char('/') +
+           QString::number(QCoreApplication::applicationPid());
+}
+
+bool ProcessRuns(const QString& pid) {
+#ifdef Q_OS_LINUX
+    return QFileInfo::exists(QStringLiteral("/proc/") + pid);
+#else
+    Q_UNUSED(pid);
+    return true;
+#endif
+}
+
+QStringList SimulatedPorts() {
+    QStringList ports;
+    const QDir dir(SimulatedPortDirectory());
+    for (const QString& pid : dir.entryList(QDir::Files)) {
+        QFile file(dir.filePath(pid));
+        if (!ProcessRuns(pid) || !file.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QString device = QString::fromUtf8(file.readAll()).trimmed();
+        if (QFileInfo::exists(device)) {
+            ports.append(device);
+        }
+    }
+    return ports;
+}
+
+// "COM10" after "COM9": names compare by their text, then by their trailing number.
+bool NaturalLess(const QString& a, const QString& b) {
+    auto split = [](const QString& name) {
+        int digits = name.size();
+        while (digits > 0 && name[digits - 1].isDigit()) {
+            --digits;
+        }
+        return std::make_pair(name.left(digits), name.mid(digits).toLongLong());
+    };
+    return split(a) < split(b);
+}
+
+}  // namespace
+
+void ListComPorts(QStringList& list) {
+    QStringList found;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        if (CanOpen(info.portName())) {
+            found.append(info.portName());
+        }
+    }
+    for (const QString& device : SimulatedPorts()) {
+        if (!found.contains(device) && CanOpen(device)) {
+            found.append(device);
+        }
+    }
+    std::sort(found.begin(), found.end(), NaturalLess);
+    list.append(found);
+}
+
+QString SimulatedPortDirectory() {
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/xkm-radio-sim");
+}
+
+void AnnounceSimulatedPort(const QString& devicePath) {
+    QDir().mkpath(SimulatedPortDirectory());
+    QFile file(AnnouncementPath());
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(devicePath.toUtf8() + '\n');
+    }
+}
+
+void WithdrawSimulatedPort() { QFile::remove(AnnouncementPath()); }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Appends the names of the serial ports that can be opened now, in ascending order, as
+// they are shown and stored: "COM3" on Windows, the device name ("ttyUSB0") or, for a
+// simulated radio, the full device path elsewhere. The list is not emptied first.
+void ListComPorts(QStringList& list);
+
+// A simulated radio announces its device here while it runs, so that the port listing
+// offers it; it withdraws it when it stops.
+QString SimulatedPortDirectory();
+void AnnounceSimulatedPort(const QString& devicePath);
+void WithdrawSimulatedPort();
