@@ -75,7 +75,7 @@ private slots:
         const Run run = Cli({"import", Path("typed.csv"), "-o", Path("typed.dat"), "--model",
                              "XKM-U800", "--band", "400 - 420MHz"});
         QCOMPARE(run.status, 0);
-        QVERIFY2(run.err.contains("typed.csv: line 2: channel 2 rx changed from 700 to 420.00000"),
+        QVERIFY2(run.err.contains("typed.csv: line 2, channel 2: rx 700 lies outside the model's limits, 300 to 650 MHz: set to 420.00000"),
                  run.err.constData());
     }
 

@@ -63,12 +63,12 @@ private slots:
         QCOMPARE(*channels[0], (ChannelValues{470.0, ChannelValues::kNoTransmit, "30.0", "D777N", 1, 0, 1, 1, 1}));
         QCOMPARE(*channels[1], (ChannelValues{460.00625, 480.0, "", "D023I", 1, 0, 1, 1, 1}));
         const QString notes = result.notes.join('\n');
-        QCOMPARE(result.notes.size(), 5);
-        for (const char* expected : {"channel 1 rx: 700 MHz lies outside the model's limits",
-                                     "channel 1 rx changed from 700 to 470.00000",
-                                     "channel 1 decode tone changed from '12' to '30.0'",
-                                     "channel 1 encode tone changed from 'd023n' to 'D777N'",
-                                     "channel 2 rx changed from 460.00630 to 460.00625"}) {
+        QCOMPARE(result.notes.size(), 4);
+        for (const char* expected :
+             {"channel 1: rx 700 lies outside the model's limits, 300 to 650 MHz: set to 470.00000",
+              "channel 1: decode tone '12' changed to '30.0'",
+              "channel 1: encode tone 'd023n' changed to 'D777N'",
+              "channel 2: rx 460.00630 snapped to the channel raster: 460.00625"}) {
             QVERIFY2(notes.contains(QLatin1String(expected)), qPrintable(notes));
         }
     }
@@ -144,12 +144,12 @@ private slots:
         QTest::newRow("no header") << QByteArray("1,460,,,,High,Wide,Yes,No,No\n") << "line 1: the header";
         QTest::newRow("short row") << kCsvHeader + "1,460\r\n" << "line 2: 2 fields";
         QTest::newRow("bad word") << kCsvHeader + "\r\n1,460,,,,Medium,Wide,Yes,No,No\r\n"
-                                  << "line 3: 'Medium' is not one of Low/High";
+                                  << "line 3, channel 1: 'Medium' is not one of Low/High";
         QTest::newRow("bad channel") << kCsvHeader + "one,460,,,,High,Wide,Yes,No,No\r\n"
                                      << "line 2: 'one' is not a channel number";
         QTest::newRow("quoted line end counts")
             << kCsvHeader + "1,460,,\"a\nb\",,High,Wide,Yes,No,No\r\n2,4x,,,,High,Wide,Yes,No,No\r\n"
-            << "line 4: rx '4x'";
+            << "line 4, channel 2: rx '4x'";
     }
     void badCsv() {
         QFETCH(QByteArray, csv);

@@ -2,11 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
-#include <map>
-#include <optional>
 
+#include "CliSupport.h"
 #include "core/ConversionError.h"
 #include "core/Globals.h"
 #include "core/Seams.h"
@@ -14,79 +12,6 @@
 #include "image/DataImage.h"
 #include "image/Exchange.h"
 
-namespace {
-
-QTextStream& Err() {
-    static QTextStream stream(stderr);
-    return stream;
-}
-
-// Positional arguments and "--name value" options.
-struct Arguments {
-    QStringList positional;
-    std::map<QString, QString> options;
-    QString error;
-};
-
-Arguments Parse(const QStringList& arguments, const QStringList& valueOptions) {
-    Arguments parsed;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
-            parsed.positional.append(argument);
-        } else if (!valueOptions.contains(argument)) {
-            parsed.error = QStringLiteral("unknown option %1").arg(argument);
-        } else if (i + 1 >= arguments.size()) {
-            parsed.error = QStringLiteral("option %1 needs a value").arg(argument);
-        } else {
-            parsed.options[argument] = arguments[++i];
-        }
-    }
-    return parsed;
-}
-
-int Usage(const QString& error) {
-    Err() << "xkm-cli: " << error << Qt::endl;
-    return kExitUsage;
-}
-
-int Failed(const QString& file, const QString& error) {
-    Err() << file << ": " << error << Qt::endl;
-    return kExitFailed;
-}
-
-std::optional<QByteArray> ReadWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Failed(path, file.errorString());
-        return std::nullopt;
-    }
-    return file.readAll();
-}
-
-std::optional<DecodedDataFile> OpenDataFile(const QString& path) {
-    const auto bytes = ReadWhole(path);
-    if (!bytes) {
-        return std::nullopt;
-    }
-    DecodedDataFile decoded = DecodeDataFile(*bytes, App().MacList, App().FrqList);
-    if (!decoded.codeplug) {
-        Failed(path, decoded.error);
-        return std::nullopt;
-    }
-    return decoded;
-}
-
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Failed(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 int RunExport(const QStringList& arguments) {
     const Arguments parsed = Parse(arguments, {QStringLiteral("--format")});
@@ -94,9 +19,8 @@ int RunExport(const QStringList& arguments) {
         return Usage(parsed.error.isEmpty() ? QStringLiteral("export takes one data file")
                                             : parsed.error);
     }
-    const QString format = parsed.options.count(QStringLiteral("--format"))
-                               ? parsed.options.at(QStringLiteral("--format"))
-                               : QStringLiteral("json");
+    const QString format = parsed.Has(QStringLiteral("--format")) ? parsed.Value(QStringLiteral("--format"))
+                                                             : QStringLiteral("json");
     if (format != QLatin1String("json") && format != QLatin1String("csv")) {
         return Usage(QStringLiteral("the format must be json or csv, not %1").arg(format));
     }

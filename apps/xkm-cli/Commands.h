@@ -7,6 +7,8 @@
 int RunExport(const QStringList& arguments);
 int RunImport(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
+int RunRead(const QStringList& arguments);
+int RunWrite(const QStringList& arguments);
 
 // Exit statuses.
 constexpr int kExitOk = 0;

@@ -9,7 +9,9 @@ namespace {
 const char kUsage[] =
     "usage: xkm-cli export FILE.dat [--format json|csv]\n"
     "       xkm-cli import SOURCE.json|SOURCE.csv -o FILE.dat [--model NAME] [--band TEXT]\n"
-    "       xkm-cli info FILE.dat\n";
+    "       xkm-cli info FILE.dat\n"
+    "       xkm-cli read --port PORT -o FILE.dat\n"
+    "       xkm-cli write --port PORT FILE.dat [--force]\n";
 
 }  // namespace
 
@@ -27,6 +29,12 @@ int main(int argc, char* argv[]) {
     }
     if (command == QLatin1String("info")) {
         return RunInfo(arguments);
+    }
+    if (command == QLatin1String("read")) {
+        return RunRead(arguments);
+    }
+    if (command == QLatin1String("write")) {
+        return RunWrite(arguments);
     }
     QTextStream(stderr) << kUsage;
     return kExitUsage;

@@ -126,16 +126,15 @@ private:
             return std::nullopt;
         }
         const ::CheckedFrequency checked = CheckFrequency(typed, limits_);
-        const QString label = QStringLiteral("channel %1 %2").arg(raw.channel).arg(field);
         if (checked.notice == FrequencyNotice::ErrRange) {
-            Note(QStringLiteral("%1: %2: %3 MHz lies outside the model's limits, %4 to %5 MHz")
-                     .arg(raw.where, label, text.trimmed())
+            Note(QStringLiteral("%1: %2 %3 lies outside the model's limits, %4 to %5 MHz: set to %6")
+                     .arg(raw.where, field, text.trimmed())
                      .arg(limits_.modelMin)
-                     .arg(limits_.modelMax));
-        }
-        if (checked.mhz != typed) {
-            Note(QStringLiteral("%1: %2 changed from %3 to %4")
-                     .arg(raw.where, label, text.trimmed(), FormatFrequency(checked.mhz)));
+                     .arg(limits_.modelMax)
+                     .arg(FormatFrequency(checked.mhz)));
+        } else if (checked.mhz != typed) {
+            Note(QStringLiteral("%1: %2 %3 snapped to the channel raster: %4")
+                     .arg(raw.where, field, text.trimmed(), FormatFrequency(checked.mhz)));
         }
         return checked.mhz;
     }
@@ -146,10 +145,7 @@ private:
         }
         const QString checked = CheckToneText(text);
         if (checked != text) {
-            Note(QStringLiteral("%1: channel %2 %3 tone changed from '%4' to '%5'")
-                     .arg(raw.where)
-                     .arg(raw.channel)
-                     .arg(field, text, checked));
+            Note(QStringLiteral("%1: %2 tone '%3' changed to '%4'").arg(raw.where, field, text, checked));
         }
         return checked;
     }
@@ -411,6 +407,7 @@ ImportResult ImportCsv(const QByteArray& csv, const ImportOptions& options, cons
             importer.Fail(QStringLiteral("%1: '%2' is not a channel number").arg(raw.where, row.fields[0]));
             return importer.Finish();
         }
+        raw.where += QStringLiteral(", channel %1").arg(raw.channel);
         raw.rx = row.fields[1];
         raw.tx = row.fields[2];
         raw.decode = row.fields[3].trimmed();

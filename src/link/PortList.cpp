@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
-#include <QStandardPaths>
 #include <algorithm>
 
 namespace {
@@ -79,8 +78,12 @@ void ListComPorts(QStringList& list) {
 }
 
 QString SimulatedPortDirectory() {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/xkm-radio-sim");
+    // The user's runtime folder where there is one; a folder of the user's own otherwise.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) {
+        return runtime + QStringLiteral("/xkm-radio-sim");
+    }
+    return QDir::tempPath() + QStringLiteral("/xkm-radio-sim-") + qEnvironmentVariable("USER", "user");
 }
 
 void AnnounceSimulatedPort(const QString& devicePath) {

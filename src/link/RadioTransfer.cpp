@@ -39,14 +39,16 @@ void RadioTransfer::After(int ms, std::function<void()> action) {
 void RadioTransfer::OpenRadioPortThenCheck(bool discardQueues) {
     port_.Close();
     After(timing_.portOpenPauseMs, [this, discardQueues] {
-        if (discardQueues) {
-            port_.DiscardInput();
-            port_.DiscardOutput();
-        }
         if (port_.Open(App().all.ComPort) != BytePort::OpenError::None) {
             ReportOnce(App().language.LPortError);
             StartCloseTimer();
             emit AttemptEnded(false);
+            return;
+        }
+        // Whatever the line held before the port was ours is not a reply.
+        if (discardQueues) {
+            port_.DiscardInput();
+            port_.DiscardOutput();
         }
     });
 }

@@ -19,6 +19,11 @@ QString PortDevicePath(const QString& name) {
 }
 
 BytePort::OpenError SerialBytePort::Open(const QString& name) {
+    lastOpenError_ = OpenPort(name);
+    return lastOpenError_;
+}
+
+BytePort::OpenError SerialBytePort::OpenPort(const QString& name) {
     port_.close();
     port_.setPortName(name);
     port_.setBaudRate(QSerialPort::Baud9600);
@@ -52,11 +57,17 @@ void SerialBytePort::Close() {
 }
 
 void SerialBytePort::DiscardInput() {
-    port_.clear(QSerialPort::Input);
-    port_.readAll();
+    if (port_.isOpen()) {
+        port_.clear(QSerialPort::Input);
+        port_.readAll();
+    }
 }
 
-void SerialBytePort::DiscardOutput() { port_.clear(QSerialPort::Output); }
+void SerialBytePort::DiscardOutput() {
+    if (port_.isOpen()) {
+        port_.clear(QSerialPort::Output);
+    }
+}
 
 bool SerialBytePort::Write(const QByteArray& bytes) {
     return port_.isOpen() && port_.write(bytes) == bytes.size();

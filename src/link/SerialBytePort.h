@@ -20,10 +20,14 @@ public:
     qint64 BytesToWrite() const override { return port_.bytesToWrite(); }
     QByteArray ReadAll() override { return port_.readAll(); }
     QString ErrorText() const override { return errorText_; }
+    OpenError LastOpenError() const { return lastOpenError_; }
 
 private:
+    OpenError OpenPort(const QString& name);
+
     QSerialPort port_;
     QString errorText_;
+    OpenError lastOpenError_ = OpenError::None;
 };
 
 // The device path behind a port name as it is shown ("ttyUSB0", "/dev/pts/3", "COM3").
