@@ -45,7 +45,8 @@ std::vector<LinkStep> ReadSteps(const std::vector<int>& recordAddresses) {
 }
 
 LinkEngine::LinkEngine(BytePort& port, const LinkTiming& timing, QObject* parent)
-    : QObject(parent), port_(port), timing_(timing) {
+    : QObject(parent), port_(port), timing_(timing), replyTimer_(this) {
+    replyTimer_.setObjectName(QStringLiteral("TryTime"));
     replyTimer_.setSingleShot(true);
     replyTimer_.setInterval(timing_.replyTimeoutMs);
     connect(&replyTimer_, &QTimer::timeout, this, &LinkEngine::OnReplyTimer);

@@ -77,6 +77,10 @@ void ListComPorts(QStringList& list) {
     list.append(found);
 }
 
+int PortChoiceIndex(const QStringList& ports, const QString& comPort) {
+    return std::max(0, int(ports.indexOf(comPort)));
+}
+
 QString SimulatedPortDirectory() {
     // The user's runtime folder where there is one; a folder of the user's own otherwise.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

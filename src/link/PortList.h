@@ -8,6 +8,10 @@
 // simulated radio, the full device path elsewhere. The list is not emptied first.
 void ListComPorts(QStringList& list);
 
+// The entry of the port chooser that shows the chosen port: the first equal to it (case
+// counts), else the first entry.
+int PortChoiceIndex(const QStringList& ports, const QString& comPort);
+
 // A simulated radio announces its device here while it runs, so that the port listing
 // offers it; it withdraws it when it stops.
 QString SimulatedPortDirectory();

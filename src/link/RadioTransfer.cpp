@@ -4,7 +4,8 @@
 #include "core/MessageBox.h"
 
 RadioTransfer::RadioTransfer(BytePort& port, const LinkTiming& timing, QObject* parent)
-    : QObject(parent), port_(port), timing_(timing), engine_(port, timing) {
+    : QObject(parent), port_(port), timing_(timing), engine_(port, timing, this), closeTimer_(this) {
+    closeTimer_.setObjectName(QStringLiteral("CloseTime"));
     closeTimer_.setSingleShot(true);
     closeTimer_.setInterval(timing_.closeDelayMs);
     connect(&closeTimer_, &QTimer::timeout, this, [this] { OnCloseTimer(); });

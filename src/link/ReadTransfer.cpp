@@ -5,7 +5,8 @@
 #include "link/MemoryMap.h"
 
 ReadTransfer::ReadTransfer(BytePort& port, QObject* parent, const LinkTiming& timing)
-    : RadioTransfer(port, timing, parent) {
+    : RadioTransfer(port, timing, parent), retryTimer_(this) {
+    retryTimer_.setObjectName(QStringLiteral("ReTime"));
     retryTimer_.setSingleShot(true);
     retryTimer_.setInterval(timing_.retryDelayMs);
     connect(&retryTimer_, &QTimer::timeout, this, [this] {
