@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the program need (Debian 12).
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
-          qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libgl-dev
+          qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev qt6-svg-dev libgl-dev
+          qt6-translations-l10n
           xvfb xauth fonts-noto-cjk)
 missing=()
 for package in "${packages[@]}"; do

@@ -97,6 +97,26 @@ private slots:
                  QStringList({"461.00000", "460.01250", "67.0", "无", "低", "宽带", "无", "无", "无"}));
     }
 
+    void tonesAreChecked_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("inverted, lower case") << "D023i" << "D023I";
+        QTest::newRow("not octal") << "D089N" << "D777N";
+        QTest::newRow("lower-case d") << "d023N" << "D777N";
+        QTest::newRow("unlisted CTCSS") << "254.1" << "254.1";
+        QTest::newRow("whole hertz") << "67" << "67.0";
+        QTest::newRow("empty") << "" << "无";
+        QTest::newRow("none word") << "无" << "无";
+    }
+    void tonesAreChecked() {
+        QFETCH(QString, typed);
+        QFETCH(QString, cell);
+        const int row = RowOfChannel(6);
+        Table().SetFrequencyCell(kColRx, row, QStringLiteral("460"));
+        Table().SetTone(kColEncode, row, typed);
+        QCOMPARE(Table().Text(kColEncode, row), cell);
+    }
+
     void emptyingCells() {
         const int row = RowOfChannel(4);
         Table().SetFrequencyCell(kColRx, row, QStringLiteral("460.0125"));

@@ -237,7 +237,8 @@ private slots:
         Table().SetFrequencyCell(kColRx, RowOfChannel(5), QStringLiteral("463"));
         QString target = FilePath("keep.dat");
         if (badTone) {
-            Table().SetTone(kColDecode, RowOfChannel(5), QStringLiteral("abc"));
+            // No editor lets such a text in; a damaged table must still not be saved.
+            Table().FillChannelRow(RowOfChannel(5), {463.0, 463.0, "abc", "", 1, 0, 1, 1, 1});
         } else {
             target = FilePath("keep.dat/inside.dat");  // a file is no folder
         }

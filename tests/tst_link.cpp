@@ -285,7 +285,8 @@ private slots:
 
     void unencodableRowStopsTheWriteBeforeTheRadio() {
         ApplyCodeplug(radioCodeplug_);
-        App().ChannelTable.SetTone(kColDecode, RowOfChannel(2), QStringLiteral("bad"));
+        // No editor lets such a text in; a damaged table must still not reach the radio.
+        App().ChannelTable.FillChannelRow(RowOfChannel(2), {460.0, 460.0, "bad", "", 1, 0, 1, 1, 1});
         Bench<WriteTransfer> bench(QStringLiteral("7462"), QByteArray(kRadioMemorySize, char(0xFF)));
         QVERIFY(!bench.Run());
         QVERIFY(bench.frames.isEmpty());

@@ -152,10 +152,10 @@ QString TChannelTable::ToneDisplay(const QString& toneText) const {
     return toneText.isEmpty() ? choices_.noneWord : toneText;
 }
 
-void TChannelTable::SetTone(int column, int row, const QString& toneText) {
+void TChannelTable::SetTone(int column, int row, const QString& typed) {
     SetModified();
-    const bool none = toneText.isEmpty() || toneText == choices_.noneWord;
-    rows_[row][column].text = none ? choices_.noneWord : toneText;
+    const bool none = typed.isEmpty() || typed == choices_.noneWord;
+    rows_[row][column].text = none ? choices_.noneWord : CheckToneText(typed);
     rows_[row][column].back = QStringLiteral("0");
     emit RowsChanged(row, row);
 }

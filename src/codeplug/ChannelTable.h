@@ -80,8 +80,9 @@ public:
     bool SetFrequencyCell(int column, int row, const QString& text);
     // An in-cell choice of columns 6 to 10.
     void SetChoice(int column, int row, int index);
-    // An in-cell tone of columns 4 and 5: empty or the none word means none.
-    void SetTone(int column, int row, const QString& toneText);
+    // A tone chosen or typed for column 4 or 5: empty or the none word means none; any other
+    // text goes through the tone-text check.
+    void SetTone(int column, int row, const QString& typed);
     void NewChannelRow(int row);
     void ClearChannelRow(int row);
     // Throws ConversionError when a cell holds a text the codec cannot take.

@@ -84,3 +84,74 @@ const QStringList& PickerCodeTable() {
     static const QStringList items = BuildPicker();
     return items;
 }
+
+ToneItemParts SplitToneItem(const QString& item) {
+    if (item.isEmpty()) {
+        return {};
+    }
+    const int first = item.indexOf(QLatin1Char('-'));
+    const QString index = item.left(first);
+    const QString rest = item.mid(first + 1);
+    const int second = rest.indexOf(QLatin1Char('-'));
+    if (second < 0) {
+        return {index, rest, rest};
+    }
+    return {index, rest.left(second), rest.mid(second + 1)};
+}
+
+std::optional<QString> PickerGrid::Pick(int row, int column) const {
+    if (row < 0 || row >= rows || column < 0 || column >= columns) {
+        return std::nullopt;
+    }
+    const PickerCell& cell = At(row, column);
+    if (cell.kind != PickerCell::Kind::Value) {
+        return std::nullopt;
+    }
+    return cell.text;
+}
+
+namespace {
+
+constexpr int kCtcssGroups = 5;
+constexpr int kCtcssRows = 9;
+constexpr int kDcsGroups = 8;
+constexpr int kDcsRows = 11;
+constexpr int kFirstDcsItem = 45;
+
+}  // namespace
+
+PickerGrid BuildPickerGrid(PickerTable table) {
+    const QStringList& items = PickerCodeTable();
+    PickerGrid grid;
+    using Kind = PickerCell::Kind;
+    if (table == PickerTable::Ctcss) {
+        grid.rows = kCtcssRows;
+        grid.columns = 3 * kCtcssGroups;
+        grid.cells.resize(grid.rows * grid.columns);
+        for (int g = 0; g < kCtcssGroups; ++g) {
+            grid.columnWidths.insert(grid.columnWidths.end(), {32, 43, 32});
+            for (int r = 0; r < kCtcssRows; ++r) {
+                const ToneItemParts parts = SplitToneItem(items.value(g * kCtcssRows + r));
+                PickerCell* row = &grid.cells[r * grid.columns + 3 * g];
+                row[0] = {parts.index, Kind::Index};
+                row[1] = {parts.value, Kind::Value};
+                row[2] = {parts.code, Kind::Code};
+            }
+        }
+        return grid;
+    }
+    const QString polarity = table == PickerTable::DcsN ? QStringLiteral("N") : QStringLiteral("I");
+    grid.rows = kDcsRows;
+    grid.columns = 2 * kDcsGroups;
+    grid.cells.resize(grid.rows * grid.columns);
+    for (int g = 0; g < kDcsGroups; ++g) {
+        grid.columnWidths.insert(grid.columnWidths.end(), {25, 43});
+        for (int r = 0; r < kDcsRows; ++r) {
+            const ToneItemParts parts = SplitToneItem(items.value(kFirstDcsItem + g * kDcsRows + r));
+            PickerCell* row = &grid.cells[r * grid.columns + 2 * g];
+            row[0] = {parts.code.isEmpty() ? QString() : parts.index, Kind::Index};
+            row[1] = {parts.code.isEmpty() ? QString() : parts.code + polarity, Kind::Value};
+        }
+    }
+    return grid;
+}

@@ -2,6 +2,7 @@
 
 #include "Globals.h"
 #include "IniFile.h"
+#include "SysInfo.h"
 
 #define LANGUAGE_KEY(name, text) TLanguageKey{#name, &TLanguage::name, text}
 
@@ -83,7 +84,7 @@ QString PickLanguageName(const QString& languageList, int index) {
 }
 
 void ListLanguages(QStringList& displayNames, QStringList& languageNames) {
-    const IniFile file(App().all.AppPath + QStringLiteral("SysInfo.Ini"));
+    const IniFile file(SysInfoPath());
     const QString section = QStringLiteral("SysInfo");
     languageNames.append(SplitLanguageList(
         file.ReadString(section, QStringLiteral("Language"), QStringLiteral("Chinese|English"))));

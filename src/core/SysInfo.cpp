@@ -1,5 +1,10 @@
 #include "SysInfo.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 #include "core/Globals.h"
 #include "core/IniFile.h"
 #include "core/Language.h"
@@ -16,7 +21,24 @@ int NumberOr(const QString& text, int fallback) {
 
 }  // namespace
 
-QString SysInfoPath() { return App().all.AppPath + QStringLiteral("SysInfo.Ini"); }
+QString SysInfoPath() {
+    // Beside the program; where the program's folder cannot be written (an installed
+    // program), in the user's own settings folder instead.
+    const QString besideProgram = App().all.AppPath + QStringLiteral("SysInfo.Ini");
+    const QFileInfo file(besideProgram);
+    if (file.exists() ? file.isWritable() : QFileInfo(App().all.AppPath).isWritable()) {
+        return besideProgram;
+    }
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(userFolder);
+    const QString userFile = userFolder + QStringLiteral("/SysInfo.Ini");
+    if (!QFileInfo::exists(userFile) && file.exists()) {
+        // Start from the settings shipped with the program.
+        QFile::copy(besideProgram, userFile);
+        QFile::setPermissions(userFile, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return userFile;
+}
 
 void ReadSysInfo() {
     const IniFile file(SysInfoPath());

@@ -99,3 +99,13 @@ void AnnounceSimulatedPort(const QString& devicePath) {
 }
 
 void WithdrawSimulatedPort() { QFile::remove(AnnouncementPath()); }
+
+QString NormalizeStartPort(const QString& comPort, const QStringList& ports) {
+    // Windows port names ignore case; device paths elsewhere do not.
+    const QString name =
+        comPort.startsWith(QLatin1String("com"), Qt::CaseInsensitive) ? comPort.toUpper() : comPort;
+    if (ports.isEmpty() || ports.contains(name)) {
+        return name;
+    }
+    return ports.front();
+}

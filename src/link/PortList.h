@@ -17,3 +17,7 @@ int PortChoiceIndex(const QStringList& ports, const QString& comPort);
 QString SimulatedPortDirectory();
 void AnnounceSimulatedPort(const QString& devicePath);
 void WithdrawSimulatedPort();
+
+// The port name the main window starts with: a Windows name in upper case, kept when it is
+// among the ports, else the first port; with no ports at all it stays as it is.
+QString NormalizeStartPort(const QString& comPort, const QStringList& ports);
