@@ -210,13 +210,17 @@ void TfChInfo::ComBoxSetData(QComboBox* box) {
 }
 
 void TfChInfo::HideBox(QComboBox* box) {
-    box->hide();
+    // The grid takes the focus first: a focused box that hides would pass the focus on,
+    // and the grid would take that as a step to the next cell.
     gvData_->setFocus();
+    box->hide();
 }
 
 void TfChInfo::LeaveCellEditing() {
     for (QComboBox* box : {cbQT_, cbDQT_, cbfsgl_, cbkz_, cbHave_}) {
-        box->hide();
+        if (box->isVisible()) {
+            HideBox(box);
+        }
     }
     // Taking the focus from the open text editor commits what was typed and closes it.
     if (static_cast<GridView*>(gvData_)->IsEditing()) {

@@ -269,9 +269,12 @@ void TfMainFrm::ShowChannelWindow() {
         sub->setWindowIcon(windowIcon());
         sub->move(0, 0);
     }
-    channelWindow_->parentWidget()->show();
-    channelWindow_->show();
-    channelWindow_->parentWidget()->resize(channelWindow_->size() + QSize(12, 36));
+    QWidget* frame = channelWindow_->parentWidget();
+    frame->show();
+    // The frame grows by its borders and title so that the window inside keeps its size.
+    const QSize inside = channelWindow_->size();
+    frame->resize(frame->size() - frame->contentsRect().size() + inside + QSize(0, 0));
+    frame->resize(frame->size() + inside - channelWindow_->size());
 }
 
 void TfMainFrm::RefreshStatus() {
