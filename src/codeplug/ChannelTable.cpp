@@ -119,8 +119,10 @@ bool TChannelTable::SetFrequencyCell(int column, int row, const QString& text) {
     double typed = 0;
     try {
         typed = ParseFrequency(trimmed);
-    } catch (const ConversionError& error) {
-        ShowMessageBox(App().language.Caution, error.message(), kNotice);
+    } catch (const ConversionError&) {
+        // Not a number: the cell keeps its previous text, so that no save can trip on it.
+        ShowMessageBox(App().language.Caution,
+                       QStringLiteral("%1 \"%2\"").arg(App().language.ErrRange, trimmed), kNotice);
         return false;
     }
     const CheckedFrequency checked = CheckFrequency(typed, CurrentFrequencyLimits());

@@ -60,6 +60,11 @@ TfChInfo::TfChInfo(QWidget* parent) : QWidget(parent), table_(App().ChannelTable
     model_ = new ChannelGridModel(table_, this);
     gvData_->setModel(model_);
     gvData_->setItemDelegate(new FrequencyDelegate(gvData_));
+    // The texts of the narrowest columns fit in their widths at the window font of the
+    // target systems (12 pixels).
+    QFont gridFont = gvData_->font();
+    gridFont.setPixelSize(12);
+    gvData_->setFont(gridFont);
     gvData_->horizontalHeader()->hide();
     gvData_->verticalHeader()->hide();
     gvData_->verticalHeader()->setMinimumSectionSize(8);

@@ -1,6 +1,7 @@
 #include "ChannelGridModel.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QPalette>
 
 #include "codeplug/ChannelTable.h"
@@ -56,6 +57,14 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
                                                         : AlignmentOf(table_.ColumnAlignment(column)));
         case Qt::BackgroundRole:
             return fixed ? QApplication::palette().button() : QVariant();
+        case Qt::FontRole:
+            if (row == kTitleRow) {
+                // A title such as "QT/DQT解码" fits its 75-pixel column in this size.
+                QFont font;
+                font.setPixelSize(11);
+                return font;
+            }
+            return {};
         default:
             return {};
     }
