@@ -29,9 +29,9 @@ struct Floor {
 Floor GreetingFloor(const LinkTiming& t) {
     // Out: 0x02 "PROGRAM", 0x02; in: 0x06 and 8 identification bytes; then the worker's
     // acknowledgement (1 out, 1 in) and the end byte.
-    return {8 + 1 + 9 + 2 + 1,
-            double(t.okPauseMs + t.writeStartPauseMs + t.greetingPauseMs + 6 * t.greetingLetterPauseMs +
-                   t.identPauseMs + t.workerStartPauseMs + t.releasePauseMs)};
+    return {8 + 1 + 9 + 2 + 1, double(t.okPauseMs + t.writeStartPauseMs + t.greetingPauseMs +
+                                      6 * t.greetingLetterPauseMs + t.identPauseMs +
+                                      t.workerStartPauseMs + t.releasePauseMs)};
 }
 
 Floor ReadFloor() {
@@ -100,9 +100,9 @@ int main(int argc, char* argv[]) {
                 ms = TimeAttempt(transfer);
             }
             out << names[kind] << "  " << QString::number(ms, 'f', 1) << " ms, floor "
-                << QString::number(floors[kind].Ms(), 'f', 1) << " ms ("
-                << floors[kind].bytes << " line bytes), ratio "
-                << QString::number(ms / floors[kind].Ms(), 'f', 3) << Qt::endl;
+                << QString::number(floors[kind].Ms(), 'f', 1) << " ms (" << floors[kind].bytes
+                << " line bytes), ratio " << QString::number(ms / floors[kind].Ms(), 'f', 3)
+                << Qt::endl;
         }
     }
     simulator.terminate();

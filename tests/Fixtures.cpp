@@ -3,17 +3,21 @@
 #include <QFile>
 #include <QStringList>
 
+#include "codeplug/ToneTables.h"
 #include "core/Globals.h"
 #include "core/Seams.h"
-#include "codeplug/ToneTables.h"
 
 QByteArray Hex(const char* spaced) {
     return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
 }
 
-QString HexOf(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
+QString HexOf(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
 
-QString HexOf(const Record& record) { return HexOf(RecordBytes(record)); }
+QString HexOf(const Record& record) {
+    return HexOf(RecordBytes(record));
+}
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);
@@ -103,8 +107,8 @@ Codeplug RandomCodeplug(QRandomGenerator& random, int modelPosition) {
         }
         ChannelValues values;
         values.RxMHz = RandomFrequency(random, model);
-        values.TxMHz = random.bounded(4) == 0 ? ChannelValues::kNoTransmit
-                                              : RandomFrequency(random, model);
+        values.TxMHz =
+            random.bounded(4) == 0 ? ChannelValues::kNoTransmit : RandomFrequency(random, model);
         values.DecodeTone = RandomTone(random);
         values.EncodeTone = RandomTone(random);
         for (int* flag : {&values.Power, &values.Bandwidth, &values.ScanAdd, &values.BeatShift,

@@ -23,7 +23,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 // A started application core in a fresh temporary program folder, with a message-box
 // handler that records every box and answers from a script. Undone on destruction.
 class AppFixture {
-public:
+  public:
     AppFixture();
     ~AppFixture();
 
@@ -40,7 +40,7 @@ public:
     QStringList Texts() const;
     void ClearBoxes() { boxes_.clear(); }
 
-private:
+  private:
     QTemporaryDir dir_;
     QList<int> answers_;
     QList<Box> boxes_;

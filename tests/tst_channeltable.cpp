@@ -5,7 +5,9 @@
 
 namespace {
 
-TChannelTable& Table() { return App().ChannelTable; }
+TChannelTable& Table() {
+    return App().ChannelTable;
+}
 
 QStringList RowTexts(int row) {
     QStringList texts;
@@ -22,7 +24,7 @@ class TestChannelTable : public QObject {
 
     std::unique_ptr<AppFixture> app_;
 
-private slots:
+  private slots:
     void init() {
         app_ = std::make_unique<AppFixture>();  // XKM-U800, 450 - 470MHz
         Table().ResetTable();
@@ -46,15 +48,24 @@ private slots:
         QTest::addColumn<QStringList>("notices");
         const QString errRange = QStringLiteral("频率出错！");
         const QString outRange = QStringLiteral("频率超出范围！");
-        QTest::newRow("in band") << "460.0125" << "460.01250" << QStringList();
-        QTest::newRow("above the model") << "700" << "470.00000" << QStringList{errRange};
-        QTest::newRow("below the model") << "100" << "450.00000" << QStringList{errRange};
-        QTest::newRow("outside the band") << "480" << "480.00000" << QStringList{outRange};
-        QTest::newRow("band edge is inside") << "470" << "470.00000" << QStringList();
-        QTest::newRow("model edge is inside") << "650" << "650.00000" << QStringList{outRange};
-        QTest::newRow("5 kHz raster") << "460.003" << "460.00000" << QStringList();
-        QTest::newRow("6.25 kHz raster") << "460.0063" << "460.00625" << QStringList();
-        QTest::newRow("surrounding blanks") << " 460.025 " << "460.02500" << QStringList();
+        QTest::newRow("in band") << "460.0125"
+                                 << "460.01250" << QStringList();
+        QTest::newRow("above the model") << "700"
+                                         << "470.00000" << QStringList{errRange};
+        QTest::newRow("below the model") << "100"
+                                         << "450.00000" << QStringList{errRange};
+        QTest::newRow("outside the band") << "480"
+                                          << "480.00000" << QStringList{outRange};
+        QTest::newRow("band edge is inside") << "470"
+                                             << "470.00000" << QStringList();
+        QTest::newRow("model edge is inside") << "650"
+                                              << "650.00000" << QStringList{outRange};
+        QTest::newRow("5 kHz raster") << "460.003"
+                                      << "460.00000" << QStringList();
+        QTest::newRow("6.25 kHz raster") << "460.0063"
+                                         << "460.00625" << QStringList();
+        QTest::newRow("surrounding blanks") << " 460.025 "
+                                            << "460.02500" << QStringList();
     }
     void typedReceiveFrequency() {
         QFETCH(QString, typed);
@@ -67,7 +78,8 @@ private slots:
         for (const auto& box : app_->Boxes()) {
             QCOMPARE(box.caption, QStringLiteral("注意"));
         }
-        QCOMPARE(RowTexts(row), QStringList({cell, cell, "无", "无", "高", "宽带", "无", "无", "无"}));
+        QCOMPARE(RowTexts(row),
+                 QStringList({cell, cell, "无", "无", "高", "宽带", "无", "无", "无"}));
         QVERIFY(!Table().IsReadOnly(kColTx, row));
         QVERIFY(App().all.Modified);
         const ChannelValues values = *Table().ReadChannelRow(row);
@@ -93,20 +105,27 @@ private slots:
         Table().SetTone(kColDecode, row, QStringLiteral("67.0"));
         Table().SetChoice(kColPower, row, 0);
         Table().SetFrequencyCell(kColRx, row, QStringLiteral("461"));
-        QCOMPARE(RowTexts(row),
-                 QStringList({"461.00000", "460.01250", "67.0", "无", "低", "宽带", "无", "无", "无"}));
+        QCOMPARE(RowTexts(row), QStringList({"461.00000", "460.01250", "67.0", "无", "低", "宽带",
+                                             "无", "无", "无"}));
     }
 
     void tonesAreChecked_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("cell");
-        QTest::newRow("inverted, lower case") << "D023i" << "D023I";
-        QTest::newRow("not octal") << "D089N" << "D777N";
-        QTest::newRow("lower-case d") << "d023N" << "D777N";
-        QTest::newRow("unlisted CTCSS") << "254.1" << "254.1";
-        QTest::newRow("whole hertz") << "67" << "67.0";
-        QTest::newRow("empty") << "" << "无";
-        QTest::newRow("none word") << "无" << "无";
+        QTest::newRow("inverted, lower case") << "D023i"
+                                              << "D023I";
+        QTest::newRow("not octal") << "D089N"
+                                   << "D777N";
+        QTest::newRow("lower-case d") << "d023N"
+                                      << "D777N";
+        QTest::newRow("unlisted CTCSS") << "254.1"
+                                        << "254.1";
+        QTest::newRow("whole hertz") << "67"
+                                     << "67.0";
+        QTest::newRow("empty") << ""
+                               << "无";
+        QTest::newRow("none word") << "无"
+                                   << "无";
     }
     void tonesAreChecked() {
         QFETCH(QString, typed);
@@ -149,8 +168,8 @@ private slots:
         english.bandwidth = {"Wide", "Narrow"};
         english.yesNo = {"Yes", "No"};
         Table().SetChoices(english);
-        QCOMPARE(RowTexts(row),
-                 QStringList({"460.01250", "460.01250", "None", "67.0", "Low", "Narrow", "Yes", "No", "Yes"}));
+        QCOMPARE(RowTexts(row), QStringList({"460.01250", "460.01250", "None", "67.0", "Low",
+                                             "Narrow", "Yes", "No", "Yes"}));
         QCOMPARE(Table().ReadChannelRow(row)->DecodeTone, QString());
         Table().SetFrequencyCell(kColRx, RowOfChannel(2), QStringLiteral("460"));
         QCOMPARE(Table().Text(kColEncode, RowOfChannel(2)), QStringLiteral("None"));

@@ -21,7 +21,6 @@ Run Cli(const QStringList& arguments) {
             process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-
 const QString kSample = QStringLiteral(XKM_SAMPLES_DIR "/demo-u800.dat");
 
 }  // namespace
@@ -33,7 +32,7 @@ class TestCli : public QObject {
     QTemporaryDir dir_;
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
-private slots:
+  private slots:
     void exportImportRoundTrip_data() {
         QTest::addColumn<QString>("format");
         QTest::newRow("json") << "json";
@@ -69,13 +68,15 @@ private slots:
     }
 
     void changesAreReported() {
-        WriteBytes(Path("typed.csv"),
-                   "Channel,RxMHz,TxMHz,DecodeTone,EncodeTone,Power,Bandwidth,ScanAdd,BeatShift,BusyLock\n"
-                   "2,700,,,,High,Wide,Yes,No,No\n");
+        WriteBytes(
+            Path("typed.csv"),
+            "Channel,RxMHz,TxMHz,DecodeTone,EncodeTone,Power,Bandwidth,ScanAdd,BeatShift,BusyLock\n"
+            "2,700,,,,High,Wide,Yes,No,No\n");
         const Run run = Cli({"import", Path("typed.csv"), "-o", Path("typed.dat"), "--model",
                              "XKM-U800", "--band", "400 - 420MHz"});
         QCOMPARE(run.status, 0);
-        QVERIFY2(run.err.contains("typed.csv: line 2, channel 2: rx 700 lies outside the model's limits, 300 to 650 MHz: set to 420.00000"),
+        QVERIFY2(run.err.contains("typed.csv: line 2, channel 2: rx 700 lies outside the model's "
+                                  "limits, 300 to 650 MHz: set to 420.00000"),
                  run.err.constData());
     }
 
@@ -85,19 +86,19 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("error");
         QTest::newRow("no command") << QStringList() << QByteArray() << 2 << "usage:";
-        QTest::newRow("unknown option") << QStringList{"export", "IN", "--fmt", "csv"} << QByteArray()
-                                        << 2 << "unknown option --fmt";
-        QTest::newRow("bad format") << QStringList{"export", "IN", "--format", "xml"} << QByteArray()
-                                    << 2 << "json or csv";
-        QTest::newRow("missing file") << QStringList{"info", "absent.dat"} << QByteArray() << 1
-                                      << "absent.dat: ";
-        QTest::newRow("short data file") << QStringList{"export", "IN"} << QByteArray(500, '\xFF') << 1
-                                         << "IN: record 0:";
+        QTest::newRow("unknown option") << QStringList{"export", "IN", "--fmt", "csv"}
+                                        << QByteArray() << 2 << "unknown option --fmt";
+        QTest::newRow("bad format")
+            << QStringList{"export", "IN", "--format", "xml"} << QByteArray() << 2 << "json or csv";
+        QTest::newRow("missing file")
+            << QStringList{"info", "absent.dat"} << QByteArray() << 1 << "absent.dat: ";
+        QTest::newRow("short data file")
+            << QStringList{"export", "IN"} << QByteArray(500, '\xFF') << 1 << "IN: record 0:";
         QTest::newRow("bad import") << QStringList{"import", "IN", "-o", "OUT"}
-                                    << QByteArray(R"({"channels": [{"channel": 1, "rx": "x"}]})") << 1
-                                    << "IN: channel 1: rx 'x' is not a frequency";
-        QTest::newRow("import without output") << QStringList{"import", "IN"} << QByteArray("{}") << 2
-                                               << "-o FILE.dat";
+                                    << QByteArray(R"({"channels": [{"channel": 1, "rx": "x"}]})")
+                                    << 1 << "IN: channel 1: rx 'x' is not a frequency";
+        QTest::newRow("import without output")
+            << QStringList{"import", "IN"} << QByteArray("{}") << 2 << "-o FILE.dat";
     }
     void badInputFailsCleanly() {
         QFETCH(QStringList, arguments);

@@ -9,10 +9,13 @@
 
 namespace {
 
-TChannelTable& Table() { return App().ChannelTable; }
+TChannelTable& Table() {
+    return App().ChannelTable;
+}
 
-
-QByteArray RecordAt(const QByteArray& file, int number) { return file.mid(16 * number, 16); }
+QByteArray RecordAt(const QByteArray& file, int number) {
+    return file.mid(16 * number, 16);
+}
 
 // Everything of the codeplug in memory, as the save would write it.
 QByteArray Snapshot() {
@@ -30,7 +33,9 @@ bool OpenFrom(const QString& path) {
 }
 
 // The header's date is the moment of saving; everything else must match.
-QByteArray WithoutDate(QByteArray file) { return file.replace(8, 6, QByteArray(6, 0)); }
+QByteArray WithoutDate(QByteArray file) {
+    return file.replace(8, 6, QByteArray(6, 0));
+}
 
 }  // namespace
 
@@ -51,7 +56,7 @@ class TestDataFile : public QObject {
         Table().SetFrequencyCell(kColRx, RowOfChannel(3), QStringLiteral("462.55"));
     }
 
-private slots:
+  private slots:
     void init() {
         app_ = std::make_unique<AppFixture>();
         Table().ResetTable();
@@ -64,18 +69,24 @@ private slots:
         QVERIFY(!App().all.Modified);
         const QByteArray file = ReadBytes(FilePath("a.dat"));
         QCOMPARE(file.size(), 992);
-        QCOMPARE(HexOf(RecordAt(file, 0)), QStringLiteral("50 37 34 36 31 45 04 70 D9 07 05 07 0D 2D FF FF"));
-        QCOMPARE(HexOf(RecordAt(file, 1)), QStringLiteral("50 12 00 46 50 12 50 46 70 06 23 80 0B FF FF FF"));
-        QCOMPARE(HexOf(RecordAt(file, 3)), QStringLiteral("00 50 25 46 00 50 25 46 FF FF FF FF 1B FF FF FF"));
+        QCOMPARE(HexOf(RecordAt(file, 0)),
+                 QStringLiteral("50 37 34 36 31 45 04 70 D9 07 05 07 0D 2D FF FF"));
+        QCOMPARE(HexOf(RecordAt(file, 1)),
+                 QStringLiteral("50 12 00 46 50 12 50 46 70 06 23 80 0B FF FF FF"));
+        QCOMPARE(HexOf(RecordAt(file, 3)),
+                 QStringLiteral("00 50 25 46 00 50 25 46 FF FF FF FF 1B FF FF FF"));
         const QByteArray empty(16, char(0xFF));
         QCOMPARE(RecordAt(file, 2), empty);
         for (int record = 4; record <= 54; ++record) {
             QCOMPARE(RecordAt(file, record), empty);
         }
-        QCOMPARE(HexOf(RecordAt(file, 55)), QStringLiteral("01 01 01 00 04 00 01 01 00 01 FF FF FF FF FF FF"));
+        QCOMPARE(HexOf(RecordAt(file, 55)),
+                 QStringLiteral("01 01 01 00 04 00 01 01 00 01 FF FF FF FF FF FF"));
         QCOMPARE(RecordAt(file, 56), empty);
-        QCOMPARE(HexOf(RecordAt(file, 60)), QStringLiteral("03 05 01 06 FF FF FF FF FF FF FF FF FF FF FF FF"));
-        QCOMPARE(HexOf(RecordAt(file, 61)), QStringLiteral("00 00 F4 31 36 34 37 50 FF FF FF FF FF FF FF FF"));
+        QCOMPARE(HexOf(RecordAt(file, 60)),
+                 QStringLiteral("03 05 01 06 FF FF FF FF FF FF FF FF FF FF FF FF"));
+        QCOMPARE(HexOf(RecordAt(file, 61)),
+                 QStringLiteral("00 00 F4 31 36 34 37 50 FF FF FF FF FF FF FF FF"));
         QCOMPARE(App().all.ChannelMap, QStringLiteral("1010000000000000"));
         QCOMPARE(App().all.ScanMap, QStringLiteral("0010000000000000"));
     }
@@ -123,7 +134,7 @@ private slots:
         QRandomGenerator random(2009);
         for (int n = 0; n < 60; ++n) {
             const Codeplug codeplug = RandomCodeplug(random, n % 2);
-            ApplyCodeplug(codeplug);
+            ApplyCodeplug(codeplug, App().ChannelTable);
             QVERIFY(SaveTo(FilePath("first.dat")));
             const QByteArray first = ReadBytes(FilePath("first.dat"));
             const DecodedDataFile decoded = DecodeDataFile(first, App().MacList, App().FrqList);
@@ -174,7 +185,8 @@ private slots:
         }
         QTest::newRow("one byte too long") << good + 'x' << "992";
         QTest::newRow("map records of a larger model") << good + QByteArray(64, 0) << "992";
-        QTest::newRow("foreign") << QByteArray("Hello, this is not a data file.\n").repeated(31) << modError;
+        QTest::newRow("foreign") << QByteArray("Hello, this is not a data file.\n").repeated(31)
+                                 << modError;
         QByteArray unknownCode = good;
         unknownCode.replace(1, 4, "7463");
         QTest::newRow("unknown model code") << unknownCode << modError;
@@ -195,7 +207,8 @@ private slots:
 
         QVERIFY(!OpenFrom(FilePath("bad.dat")));
         QCOMPARE(app_->Boxes().size(), 1);
-        QVERIFY2(app_->Boxes().front().text.contains(message), qPrintable(app_->Boxes().front().text));
+        QVERIFY2(app_->Boxes().front().text.contains(message),
+                 qPrintable(app_->Boxes().front().text));
         QCOMPARE(Snapshot(), before);
         QCOMPARE(App().all.ModelName, QStringLiteral("XKM-U800"));
         QVERIFY(App().all.Modified);

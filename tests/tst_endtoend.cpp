@@ -24,7 +24,7 @@ Run Cli(const QStringList& arguments) {
 
 // xkm-radio-sim running on its pseudo-terminal for the life of the object.
 class Simulator {
-public:
+  public:
     explicit Simulator(const QStringList& arguments) {
         process_.start(QStringLiteral(XKM_SIM_PATH), arguments);
         if (process_.waitForReadyRead(10000)) {
@@ -41,14 +41,16 @@ public:
         process_.waitForFinished(5000);
     }
 
-private:
+  private:
     QProcess process_;
     QString device_;
 };
 
 const QString kSample = QStringLiteral(XKM_SAMPLES_DIR "/demo-u800.dat");
 
-QByteArray WithoutDate(QByteArray file) { return file.replace(8, 6, QByteArray(6, 0)); }
+QByteArray WithoutDate(QByteArray file) {
+    return file.replace(8, 6, QByteArray(6, 0));
+}
 
 }  // namespace
 
@@ -59,7 +61,7 @@ class TestEndToEnd : public QObject {
     QTemporaryDir dir_;
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
-private slots:
+  private slots:
     void readGivesTheRadiosMemory() {
         Simulator radio({"--from", kSample, "--trace", Path("trace.txt")});
         QVERIFY(!radio.Device().isEmpty());
@@ -67,7 +69,8 @@ private slots:
         QVERIFY2(run.status == 0, run.err.constData());
         QCOMPARE(WithoutDate(ReadBytes(Path("read.dat"))), WithoutDate(ReadBytes(kSample)));
         const QList<QByteArray> trace = ReadBytes(Path("trace.txt")).trimmed().split('\n');
-        QCOMPARE(trace.size(), 3 + 24 * 4 + 1);  // greeting, identification, acknowledgement, blocks, end
+        QCOMPARE(trace.size(),
+                 3 + 24 * 4 + 1);  // greeting, identification, acknowledgement, blocks, end
         QVERIFY(trace.front().endsWith("50 52 4f 47 52 41 4d"));
         QVERIFY(trace.back().endsWith("\t45"));
     }
@@ -78,7 +81,8 @@ private slots:
         QVERIFY2(run.status == 0, run.err.constData());
         QVERIFY(run.err.contains("写入完成！"));
         QTRY_VERIFY(QFile::exists(Path("radio.dat")));
-        QCOMPARE(HexOf(WithoutDate(ReadBytes(Path("radio.dat")))), HexOf(WithoutDate(ReadBytes(kSample))));
+        QCOMPARE(HexOf(WithoutDate(ReadBytes(Path("radio.dat")))),
+                 HexOf(WithoutDate(ReadBytes(kSample))));
     }
 
     void otherModelNeedsForce() {
@@ -96,7 +100,8 @@ private slots:
         QTest::addColumn<QStringList>("faults");
         QTest::addColumn<QString>("command");
         QTest::newRow("silent radio, read") << QStringList{"--silent-after", "1"} << "read";
-        QTest::newRow("silent in the middle, write") << QStringList{"--silent-after", "20"} << "write";
+        QTest::newRow("silent in the middle, write")
+            << QStringList{"--silent-after", "20"} << "write";
         QTest::newRow("wrong greeting reply") << QStringList{"--wrong-greeting"} << "read";
         QTest::newRow("reply cut short") << QStringList{"--cut-reply"} << "read";
         QTest::newRow("unregistered model") << QStringList{"--model", "0000"} << "read";
@@ -105,9 +110,10 @@ private slots:
         QFETCH(QStringList, faults);
         QFETCH(QString, command);
         Simulator radio(QStringList{"--from", kSample} + faults);
-        const QStringList arguments = command == "read"
-                                          ? QStringList{"read", "--port", radio.Device(), "-o", Path("none.dat")}
-                                          : QStringList{"write", "--port", radio.Device(), kSample};
+        const QStringList arguments =
+            command == "read"
+                ? QStringList{"read", "--port", radio.Device(), "-o", Path("none.dat")}
+                : QStringList{"write", "--port", radio.Device(), kSample};
         const Run run = Cli(arguments);
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err.count('\n'), 1);

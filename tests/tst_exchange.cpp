@@ -30,7 +30,7 @@ class TestExchange : public QObject {
 
     std::unique_ptr<AppFixture> app_;
 
-private slots:
+  private slots:
     void init() { app_ = std::make_unique<AppFixture>(); }
     void cleanup() { app_.reset(); }
 
@@ -45,7 +45,8 @@ private slots:
             QCOMPARE(ToFile(*json.codeplug), file);
 
             // CSV carries the channels only.
-            const ImportResult csv = Csv(ExportCsv(codeplug), {codeplug.model->Name(), codeplug.bandText});
+            const ImportResult csv =
+                Csv(ExportCsv(codeplug), {codeplug.model->Name(), codeplug.bandText});
             QVERIFY2(csv.codeplug, qPrintable(csv.error));
             QCOMPARE(csv.codeplug->channels, codeplug.channels);
             QCOMPARE(csv.codeplug->fun, TFun());
@@ -60,7 +61,8 @@ private slots:
               {"channel": 2, "rx": 460.0063, "tx": "480", "decode": "无", "encode": "D023I"}]})");
         QVERIFY2(result.codeplug, qPrintable(result.error));
         const auto& channels = result.codeplug->channels;
-        QCOMPARE(*channels[0], (ChannelValues{470.0, ChannelValues::kNoTransmit, "30.0", "D777N", 1, 0, 1, 1, 1}));
+        QCOMPARE(*channels[0], (ChannelValues{470.0, ChannelValues::kNoTransmit, "30.0", "D777N", 1,
+                                              0, 1, 1, 1}));
         QCOMPARE(*channels[1], (ChannelValues{460.00625, 480.0, "", "D023I", 1, 0, 1, 1, 1}));
         const QString notes = result.notes.join('\n');
         QCOMPARE(result.notes.size(), 4);
@@ -74,8 +76,8 @@ private slots:
     }
 
     void optionsChooseModelAndBand() {
-        const ImportResult result =
-            Json(R"({"channels": [{"channel": 16, "rx": "150.025"}]})", {"XKM-V800", "136 - 174MHz"});
+        const ImportResult result = Json(R"({"channels": [{"channel": 16, "rx": "150.025"}]})",
+                                         {"XKM-V800", "136 - 174MHz"});
         QVERIFY(result.codeplug);
         QCOMPARE(result.codeplug->model->Name(), QStringLiteral("XKM-V800"));
         QCOMPARE(result.codeplug->bandText, QStringLiteral("136 - 174MHz"));
@@ -87,25 +89,36 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("syntax") << QByteArray("{\n\"model\": \"XKM-U800\",\n}") << "line 3:";
         QTest::newRow("not an object") << QByteArray("[]") << "one JSON object";
-        QTest::newRow("unknown model") << QByteArray(R"({"model": "XKM-X1"})") << "'XKM-X1' is not a known model";
-        QTest::newRow("unknown band") << QByteArray(R"({"band": "1 - 2MHz"})") << "'1 - 2MHz' is not a known band";
+        QTest::newRow("unknown model")
+            << QByteArray(R"({"model": "XKM-X1"})") << "'XKM-X1' is not a known model";
+        QTest::newRow("unknown band")
+            << QByteArray(R"({"band": "1 - 2MHz"})") << "'1 - 2MHz' is not a known band";
         QTest::newRow("channel 17") << QByteArray(R"({"channels": [{"channel": 17, "rx": "460"}]})")
                                     << "channel 17 does not exist";
-        QTest::newRow("twice") << QByteArray(R"({"channels": [{"channel": 1, "rx": "460"}, {"channel": 1, "rx": "461"}]})")
-                               << "channel 1 is given twice";
-        QTest::newRow("no rx") << QByteArray(R"({"channels": [{"channel": 2}]})") << "channel 2: rx must be a frequency";
-        QTest::newRow("rx not a number") << QByteArray(R"({"channels": [{"channel": 2, "rx": "4x"}]})")
-                                         << "rx '4x' is not a frequency";
-        QTest::newRow("flag 2") << QByteArray(R"({"channels": [{"channel": 3, "rx": "460", "power": 2}]})")
+        QTest::newRow("twice")
+            << QByteArray(
+                   R"({"channels": [{"channel": 1, "rx": "460"}, {"channel": 1, "rx": "461"}]})")
+            << "channel 1 is given twice";
+        QTest::newRow("no rx") << QByteArray(R"({"channels": [{"channel": 2}]})")
+                               << "channel 2: rx must be a frequency";
+        QTest::newRow("rx not a number")
+            << QByteArray(R"({"channels": [{"channel": 2, "rx": "4x"}]})")
+            << "rx '4x' is not a frequency";
+        QTest::newRow("flag 2") << QByteArray(
+                                       R"({"channels": [{"channel": 3, "rx": "460", "power": 2}]})")
                                 << "channel 3: power must be 0 or 1";
-        QTest::newRow("unknown field") << QByteArray(R"({"channels": [{"channel": 3, "rx": "460", "colour": 1}]})")
-                                       << "unknown field 'colour'";
+        QTest::newRow("unknown field")
+            << QByteArray(R"({"channels": [{"channel": 3, "rx": "460", "colour": 1}]})")
+            << "unknown field 'colour'";
         QTest::newRow("function too large") << QByteArray(R"({"functions": {"Squelch": 256}})")
                                             << "Squelch must be a whole number from 0 to 255";
-        QTest::newRow("function bit") << QByteArray(R"({"functions": {"BattSave": 2}})") << "BattSave";
-        QTest::newRow("unknown function") << QByteArray(R"({"functions": {"Volume": 1}})") << "unknown field 'Volume'";
-        QTest::newRow("message character") << QByteArray(R"({"message": ["ok", "\u4e2d"]})")
-                                           << "message line 2: the character U+4e2d cannot be stored";
+        QTest::newRow("function bit")
+            << QByteArray(R"({"functions": {"BattSave": 2}})") << "BattSave";
+        QTest::newRow("unknown function")
+            << QByteArray(R"({"functions": {"Volume": 1}})") << "unknown field 'Volume'";
+        QTest::newRow("message character")
+            << QByteArray(R"({"message": ["ok", "\u4e2d"]})")
+            << "message line 2: the character U+4e2d cannot be stored";
     }
     void badJson() {
         QFETCH(QByteArray, json);
@@ -116,7 +129,8 @@ private slots:
     }
 
     void messageBytesAndLengths() {
-        const ImportResult result = Json(R"({"message": ["\u0000\u00e9\u00fe", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"]})");
+        const ImportResult result =
+            Json(R"({"message": ["\u0000\u00e9\u00fe", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"]})");
         QVERIFY(result.codeplug);
         QCOMPARE(result.codeplug->message.LineA, QByteArray("\x00\xE9\xFE", 3));
         QCOMPARE(result.codeplug->message.LineB, QByteArray("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"));
@@ -134,21 +148,25 @@ private slots:
         QCOMPARE(result.codeplug->bandText, QStringLiteral("450 - 470MHz"));
         QCOMPARE(*result.codeplug->channels[0],
                  (ChannelValues{460.0125, ChannelValues::kNoTransmit, "67.0", "", 1, 1, 0, 1, 1}));
-        QCOMPARE(*result.codeplug->channels[2], (ChannelValues{462.55, 462.55, "D023N", "D023I", 0, 0, 1, 0, 0}));
+        QCOMPARE(*result.codeplug->channels[2],
+                 (ChannelValues{462.55, 462.55, "D023N", "D023I", 0, 0, 1, 0, 0}));
         QVERIFY(!result.codeplug->channels[1]);
     }
 
     void badCsv_data() {
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("error");
-        QTest::newRow("no header") << QByteArray("1,460,,,,High,Wide,Yes,No,No\n") << "line 1: the header";
-        QTest::newRow("short row") << kCsvHeader + "1,460\r\n" << "line 2: 2 fields";
+        QTest::newRow("no header")
+            << QByteArray("1,460,,,,High,Wide,Yes,No,No\n") << "line 1: the header";
+        QTest::newRow("short row") << kCsvHeader + "1,460\r\n"
+                                   << "line 2: 2 fields";
         QTest::newRow("bad word") << kCsvHeader + "\r\n1,460,,,,Medium,Wide,Yes,No,No\r\n"
                                   << "line 3, channel 1: 'Medium' is not one of Low/High";
         QTest::newRow("bad channel") << kCsvHeader + "one,460,,,,High,Wide,Yes,No,No\r\n"
                                      << "line 2: 'one' is not a channel number";
         QTest::newRow("quoted line end counts")
-            << kCsvHeader + "1,460,,\"a\nb\",,High,Wide,Yes,No,No\r\n2,4x,,,,High,Wide,Yes,No,No\r\n"
+            << kCsvHeader +
+                   "1,460,,\"a\nb\",,High,Wide,Yes,No,No\r\n2,4x,,,,High,Wide,Yes,No,No\r\n"
             << "line 4, channel 2: rx '4x'";
     }
     void badCsv() {

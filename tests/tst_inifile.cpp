@@ -9,8 +9,9 @@
 
 namespace {
 
-
-QByteArray Gbk(const QString& text) { return QStringEncoder("GBK").encode(text); }
+QByteArray Gbk(const QString& text) {
+    return QStringEncoder("GBK").encode(text);
+}
 
 }  // namespace
 
@@ -20,7 +21,7 @@ class TestIniFile : public QObject {
     QTemporaryDir dir_;
     QString Path() const { return dir_.filePath(QStringLiteral("Test.Ini")); }
 
-private slots:
+  private slots:
     void init() { QFile::remove(Path()); }
 
     void readsWithoutRegardToCase() {
@@ -30,7 +31,8 @@ private slots:
         QCOMPARE(file.ReadString("OTHER", "com", "x"), QStringLiteral("COM9"));
         QCOMPARE(file.ReadString("SysInfo", "Missing", "dflt"), QStringLiteral("dflt"));
         QCOMPARE(file.ReadString("Missing", "Com", "dflt"), QStringLiteral("dflt"));
-        QCOMPARE(IniFile(dir_.filePath("absent.ini")).ReadString("a", "b", "c"), QStringLiteral("c"));
+        QCOMPARE(IniFile(dir_.filePath("absent.ini")).ReadString("a", "b", "c"),
+                 QStringLiteral("c"));
     }
 
     void emptyValueIsNotTheDefault() {
@@ -43,24 +45,31 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QByteArray>("after");
-        const QByteArray file = "; keep me\r\n[SysInfo]\r\nCOM = com3\r\nLanguage=Chinese|English\r\n"
-                                "\r\n[Other]\r\nx=1\r\n";
+        const QByteArray file =
+            "; keep me\r\n[SysInfo]\r\nCOM = com3\r\nLanguage=Chinese|English\r\n"
+            "\r\n[Other]\r\nx=1\r\n";
         QTest::newRow("existing key keeps its spelling and line end")
-            << file << "sysinfo" << "com"
-            << QByteArray("; keep me\r\n[SysInfo]\r\nCOM =NEW\r\nLanguage=Chinese|English\r\n"
-                          "\r\n[Other]\r\nx=1\r\n");
+            << file << "sysinfo"
+            << "com"
+            << QByteArray(
+                   "; keep me\r\n[SysInfo]\r\nCOM =NEW\r\nLanguage=Chinese|English\r\n"
+                   "\r\n[Other]\r\nx=1\r\n");
         QTest::newRow("new key joins its section")
-            << file << "SysInfo" << "PicID"
-            << QByteArray("; keep me\r\n[SysInfo]\r\nCOM = com3\r\nLanguage=Chinese|English\r\n"
-                          "PicID=NEW\r\n\r\n[Other]\r\nx=1\r\n");
+            << file << "SysInfo"
+            << "PicID"
+            << QByteArray(
+                   "; keep me\r\n[SysInfo]\r\nCOM = com3\r\nLanguage=Chinese|English\r\n"
+                   "PicID=NEW\r\n\r\n[Other]\r\nx=1\r\n");
         QTest::newRow("new section at the end")
-            << file << "Fresh" << "k"
-            << QByteArray("; keep me\r\n[SysInfo]\r\nCOM = com3\r\nLanguage=Chinese|English\r\n"
-                          "\r\n[Other]\r\nx=1\r\n[Fresh]\r\nk=NEW\r\n");
-        QTest::newRow("last line without line end")
-            << QByteArray("[A]\nx=1") << "A" << "y" << QByteArray("[A]\nx=1\ny=NEW\n");
-        QTest::newRow("missing file is created") << QByteArray() << "SysInfo" << "Com"
-                                                 << QByteArray("[SysInfo]\nCom=NEW\n");
+            << file << "Fresh"
+            << "k"
+            << QByteArray(
+                   "; keep me\r\n[SysInfo]\r\nCOM = com3\r\nLanguage=Chinese|English\r\n"
+                   "\r\n[Other]\r\nx=1\r\n[Fresh]\r\nk=NEW\r\n");
+        QTest::newRow("last line without line end") << QByteArray("[A]\nx=1") << "A"
+                                                    << "y" << QByteArray("[A]\nx=1\ny=NEW\n");
+        QTest::newRow("missing file is created") << QByteArray() << "SysInfo"
+                                                 << "Com" << QByteArray("[SysInfo]\nCom=NEW\n");
     }
     void writesChangeOnlyTheirLine() {
         QFETCH(QByteArray, before);
@@ -77,7 +86,8 @@ private slots:
     }
 
     void gbkFileStaysGbk() {
-        const QByteArray before = Gbk(QStringLiteral("[SysInfo]\r\nChinese=中文|英文\r\nCom=COM1\r\n"));
+        const QByteArray before =
+            Gbk(QStringLiteral("[SysInfo]\r\nChinese=中文|英文\r\nCom=COM1\r\n"));
         WriteBytes(Path(), before);
         IniFile file(Path());
         QCOMPARE(file.ReadString("SysInfo", "Chinese", ""), QStringLiteral("中文|英文"));
@@ -96,8 +106,9 @@ private slots:
         IniFile file(Path());
         QCOMPARE(file.ReadString("language", "readok", ""), QStringLiteral("读取完成！"));
         QVERIFY(file.WriteString("Language", "WriteOk", QStringLiteral("写入完成！")));
-        QCOMPARE(ReadBytes(Path()),
-                 mark + QStringLiteral("[Language]\nReadOk=读取完成！\nWriteOk=写入完成！\n").toUtf8());
+        QCOMPARE(
+            ReadBytes(Path()),
+            mark + QStringLiteral("[Language]\nReadOk=读取完成！\nWriteOk=写入完成！\n").toUtf8());
     }
 
     void firstOfDuplicateSectionsAndKeys() {

@@ -26,7 +26,8 @@ struct Bench {
     QList<QByteArray> frames;
 
     Bench(const QString& code, const QByteArray& image) : radio(code, image) {
-        QObject::connect(&radio, &RadioSim::FrameReceived, [this](const QByteArray& frame) { frames << frame; });
+        QObject::connect(&radio, &RadioSim::FrameReceived,
+                         [this](const QByteArray& frame) { frames << frame; });
     }
 
     // Shows the window, presses OK and waits until the attempt comes to its end.
@@ -56,11 +57,14 @@ struct Bench {
 
 QList<int> ExpectedBlockAddresses(bool write) {
     QList<int> records{0};
-    for (int n = 1; n <= 16; ++n) records << 16 * n;
-    for (int k = 56; k <= 61; ++k) records << 16 * k;
+    for (int n = 1; n <= 16; ++n)
+        records << 16 * n;
+    for (int k = 56; k <= 61; ++k)
+        records << 16 * k;
     records << 0x2B0;
     QList<int> blocks;
-    for (int record : records) blocks << record << record + 8;
+    for (int record : records)
+        blocks << record << record + 8;
     Q_UNUSED(write);
     return blocks;
 }
@@ -79,7 +83,7 @@ class TestLink : public QObject {
         return RadioImageFromDataFile(FileOf(codeplug), *codeplug.model);
     }
 
-private slots:
+  private slots:
     void init() {
         app_ = std::make_unique<AppFixture>();
         App().all.ComPort = QStringLiteral("/dev/simulated");
@@ -87,7 +91,7 @@ private slots:
         radioCodeplug_ = RandomCodeplug(random, 1);  // an XKM-V800 radio
         radioCodeplug_.channels[3].reset();          // an empty row
         radioCodeplug_.message.LineA = "ABCDEFGHIJKLMNOPQRST";
-        radioCodeplug_.fun.Squelch = 12;             // out of range in the radio
+        radioCodeplug_.fun.Squelch = 12;  // out of range in the radio
     }
     void cleanup() { app_.reset(); }
 
@@ -212,7 +216,7 @@ private slots:
     }
 
     void writeFillsTheRadioRecordForRecord() {
-        ApplyCodeplug(radioCodeplug_);
+        ApplyCodeplug(radioCodeplug_, App().ChannelTable);
         QRandomGenerator random(17);
         Bench<WriteTransfer> bench(QStringLiteral("7462"), RadioImage(RandomCodeplug(random, 1)));
         QSignalSpy progress(&bench.transfer, &RadioTransfer::ProgressChanged);
@@ -221,8 +225,9 @@ private slots:
         QCOMPARE(bench.Addresses('W') + bench.Addresses('Y'), ExpectedBlockAddresses(true));
         QCOMPARE(bench.Addresses('Y'), QList<int>({0x2B0, 0x2B8}));
         const QByteArray file = FileOf(radioCodeplug_);
-        const QByteArray radioFile = DataFileFromRadioImage(bench.radio.Image(), *radioCodeplug_.model,
-                                                            App().FrqList, QDateTime(QDate(2026, 1, 2), QTime(3, 4)));
+        const QByteArray radioFile =
+            DataFileFromRadioImage(bench.radio.Image(), *radioCodeplug_.model, App().FrqList,
+                                   QDateTime(QDate(2026, 1, 2), QTime(3, 4)));
         QCOMPARE(HexOf(radioFile), HexOf(file));
         QCOMPARE(bench.radio.Image().left(16), QByteArray(16, char(0xFF)));
         QCOMPARE(progress.last().at(0).toInt(), 0);  // back to the start after the notice
@@ -249,7 +254,7 @@ private slots:
         QFETCH(QString, radioCode);
         QFETCH(int, answer);
         QFETCH(bool, written);
-        ApplyCodeplug(radioCodeplug_);
+        ApplyCodeplug(radioCodeplug_, App().ChannelTable);
         Bench<WriteTransfer> bench(radioCode, QByteArray(kRadioMemorySize, char(0xFF)));
         app_->Answer({answer});
         QCOMPARE(bench.Run(), written);
@@ -272,22 +277,26 @@ private slots:
     }
 
     void writeTimeOutAsksRetry() {
-        ApplyCodeplug(radioCodeplug_);
-        Bench<WriteTransfer> bench(QStringLiteral("7462"), QByteArray(kRadioMemorySize, char(0xFF)));
+        ApplyCodeplug(radioCodeplug_, App().ChannelTable);
+        Bench<WriteTransfer> bench(QStringLiteral("7462"),
+                                   QByteArray(kRadioMemorySize, char(0xFF)));
         bench.radio.SetFaults({.silentAfterFrames = 30});
         app_->Answer({kAnswerRetry});
         QVERIFY(bench.Run());
         QCOMPARE(app_->Texts(), QStringList({"检查所有连接及通信端口设置！", "写入完成！"}));
-        QCOMPARE(bench.radio.Image().mid(0x380, 16), RecordBytes(TBWriteRead::EncodeMessage("ABCDEFGHIJKLMNOP")));
+        QCOMPARE(bench.radio.Image().mid(0x380, 16),
+                 RecordBytes(TBWriteRead::EncodeMessage("ABCDEFGHIJKLMNOP")));
         QCOMPARE(HexOf(bench.radio.Image().mid(0x390, 16)),
                  QStringLiteral("51 52 53 54 FF FF FF FF FF FF FF FF FF FF FF FF"));
     }
 
     void unencodableRowStopsTheWriteBeforeTheRadio() {
-        ApplyCodeplug(radioCodeplug_);
+        ApplyCodeplug(radioCodeplug_, App().ChannelTable);
         // No editor lets such a text in; a damaged table must still not reach the radio.
-        App().ChannelTable.FillChannelRow(RowOfChannel(2), {460.0, 460.0, "bad", "", 1, 0, 1, 1, 1});
-        Bench<WriteTransfer> bench(QStringLiteral("7462"), QByteArray(kRadioMemorySize, char(0xFF)));
+        App().ChannelTable.FillChannelRow(RowOfChannel(2),
+                                          {460.0, 460.0, "bad", "", 1, 0, 1, 1, 1});
+        Bench<WriteTransfer> bench(QStringLiteral("7462"),
+                                   QByteArray(kRadioMemorySize, char(0xFF)));
         QVERIFY(!bench.Run());
         QVERIFY(bench.frames.isEmpty());
         QVERIFY(app_->Texts().front().contains("Channel 2"));

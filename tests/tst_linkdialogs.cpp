@@ -26,12 +26,13 @@ class TestLinkDialogs : public QObject {
         return [this] { return std::make_unique<SimBytePort>(*radio_); };
     }
 
-private slots:
+  private slots:
     void init() {
         app_ = std::make_unique<AppFixture>();
         QRandomGenerator random(5);
         const Codeplug codeplug = RandomCodeplug(random, 0);
-        const QByteArray file = EncodeDataFile(codeplug, App().FrqList, QDateTime::currentDateTime());
+        const QByteArray file =
+            EncodeDataFile(codeplug, App().FrqList, QDateTime::currentDateTime());
         radio_ = std::make_unique<RadioSim>("7461", RadioImageFromDataFile(file, *codeplug.model));
     }
     void cleanup() {

@@ -1,11 +1,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolButton>
@@ -29,7 +29,9 @@
 
 namespace {
 
-TChannelTable& Table() { return App().ChannelTable; }
+TChannelTable& Table() {
+    return App().ChannelTable;
+}
 
 // Runs `action` on the next modal dialog of type T as soon as it is shown.
 template <typename T>
@@ -56,10 +58,13 @@ class TestMainWindow : public QObject {
     std::unique_ptr<TfMainFrm> window_;
 
     TfChInfo* Channels() const { return window_->ChannelWindow(); }
-    QModelIndex Cell(int column, int row) const { return Channels()->Model()->IndexOf(column, row); }
+    QModelIndex Cell(int column, int row) const {
+        return Channels()->Model()->IndexOf(column, row);
+    }
 
     void Open() {
-        window_ = std::make_unique<TfMainFrm>([this] { return std::make_unique<SimBytePort>(*radio_); });
+        window_ =
+            std::make_unique<TfMainFrm>([this] { return std::make_unique<SimBytePort>(*radio_); });
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -74,7 +79,7 @@ class TestMainWindow : public QObject {
         QCoreApplication::processEvents();  // the grid commits an edit on its next turn
     }
 
-private slots:
+  private slots:
     void init() {
         app_ = std::make_unique<AppFixture>();
         QRandomGenerator random(1);
@@ -105,7 +110,8 @@ private slots:
         QCOMPARE(Channels()->width(), 800);
         QVERIFY(!App().all.Modified);
         QVERIFY(window_->StatusText(3).startsWith(QStringLiteral("通信口：")));
-        QCOMPARE(Tag(window_->findChild<QToolButton*>("tbRead")), Tag(window_->findChild<QAction*>("R1")));
+        QCOMPARE(Tag(window_->findChild<QToolButton*>("tbRead")),
+                 Tag(window_->findChild<QAction*>("R1")));
         QVERIFY(!window_->findChild<QAction*>("T1")->isVisible());
         QVERIFY(!window_->findChild<QMenu*>("nWindow")->menuAction()->isVisible());
     }
@@ -118,15 +124,17 @@ private slots:
         QTest::addColumn<bool>("closed");
         const QString exit = QStringLiteral("确定要退出系统？");
         const QString save = QStringLiteral("是否保存数据？");
-        QTest::newRow("No stays open") << true << QList<int>{kAnswerNo} << false << QStringList{exit} << false;
-        QTest::newRow("Yes, No closes unsaved") << true << QList<int>{kAnswerYes, kAnswerNo} << false
-                                                << QStringList{exit, save} << true;
+        QTest::newRow("No stays open")
+            << true << QList<int>{kAnswerNo} << false << QStringList{exit} << false;
+        QTest::newRow("Yes, No closes unsaved") << true << QList<int>{kAnswerYes, kAnswerNo}
+                                                << false << QStringList{exit, save} << true;
         QTest::newRow("Yes, Yes, dialog cancelled closes unsaved")
-            << true << QList<int>{kAnswerYes, kAnswerYes} << false << QStringList{exit, save} << true;
+            << true << QList<int>{kAnswerYes, kAnswerYes} << false << QStringList{exit, save}
+            << true;
         QTest::newRow("Yes, Yes, saved") << true << QList<int>{kAnswerYes, kAnswerYes} << true
                                          << QStringList{exit, save} << true;
-        QTest::newRow("unmodified asks once") << false << QList<int>{kAnswerYes} << false << QStringList{exit}
-                                              << true;
+        QTest::newRow("unmodified asks once")
+            << false << QList<int>{kAnswerYes} << false << QStringList{exit} << true;
     }
     void closeQuestions() {
         QFETCH(bool, modified);
@@ -135,7 +143,9 @@ private slots:
         QFETCH(QStringList, asked);
         QFETCH(bool, closed);
         const QString target = app_->Dir() + "saved.dat";
-        SetFileChooser({{}, [&](const QString&, const QString&) { return chooserAnswers ? target : QString(); }});
+        SetFileChooser({{}, [&](const QString&, const QString&) {
+                            return chooserAnswers ? target : QString();
+                        }});
         if (modified) {
             TypeIntoCell(kColRx, RowOfChannel(1), "460.5");
         }
@@ -151,7 +161,8 @@ private slots:
 
     void captionFollowsTheFile() {
         const QString path = app_->Dir() + "a.dat";
-        SetFileChooser({[&](const QString&) { return path; }, [&](const QString&, const QString&) { return path; }});
+        SetFileChooser({[&](const QString&) { return path; },
+                        [&](const QString&, const QString&) { return path; }});
         TypeIntoCell(kColRx, RowOfChannel(3), "461");
         window_->ExecuteCommand(TfMainFrm::kSave);
         QCOMPARE(window_->windowTitle(), "XKM-7463 [" + path + "]");
@@ -179,7 +190,8 @@ private slots:
             const int row = RowOfChannel(channel);
             const bool held = channel == 1 || channel == 2 || channel == 5;
             QCOMPARE(Table().HoldsChannel(row), held);
-            QCOMPARE(bool(Channels()->Model()->flags(Cell(kColTx, row)) & Qt::ItemIsEditable), held);
+            QCOMPARE(bool(Channels()->Model()->flags(Cell(kColTx, row)) & Qt::ItemIsEditable),
+                     held);
             if (held) {
                 QCOMPARE(Cell(kColDecode, row).data().toString(), QStringLiteral("无"));
                 QCOMPARE(Cell(kColPower, row).data().toString(), QStringLiteral("低"));
@@ -248,12 +260,14 @@ private slots:
     }
 
     void languageSwitchRerendersTheTable() {
-        WriteBytes(app_->Dir() + "English.Ini",
-                   "[Language]\nReadOk=Read complete!\n"
-                   "[fMainFrm]\nfMainFrm.Caption=Radio Programmer\nnFile.Caption=&File\nN1.Caption=&New\n"
-                   "tbNew.Hint=New file\nlCom.Caption=Port: \n"
-                   "[fChInfo]\nfChInfo.Caption=Channels\nBColText.1=RX MHz\ncbQT.0=None\ncbQT.1=sixty-seven\n"
-                   "cbDQT.0=None\ncbkz.0=Wide\ncbkz.1=Narrow\ncbfsgl.1=High\n");
+        WriteBytes(
+            app_->Dir() + "English.Ini",
+            "[Language]\nReadOk=Read complete!\n"
+            "[fMainFrm]\nfMainFrm.Caption=Radio Programmer\nnFile.Caption=&File\nN1.Caption=&New\n"
+            "tbNew.Hint=New file\nlCom.Caption=Port: \n"
+            "[fChInfo]\nfChInfo.Caption=Channels\nBColText.1=RX "
+            "MHz\ncbQT.0=None\ncbQT.1=sixty-seven\n"
+            "cbDQT.0=None\ncbkz.0=Wide\ncbkz.1=Narrow\ncbfsgl.1=High\n");
         const int row = RowOfChannel(1);
         TypeIntoCell(kColRx, row, "460");
         Table().SetChoice(kColBandwidth, row, 1);

@@ -8,7 +8,7 @@
 class TestRegistry : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void lookups() {
         AppFixture app;
         const TMacList& models = App().MacList;
@@ -71,8 +71,9 @@ private slots:
         QFETCH(int, stored);
         QFETCH(int, validated);
         TFun fun;
-        const auto entry = std::find_if(kFunFields.begin(), kFunFields.end(),
-                                        [&](const TFunField& f) { return field == QLatin1String(f.name); });
+        const auto entry =
+            std::find_if(kFunFields.begin(), kFunFields.end(),
+                         [&](const TFunField& f) { return field == QLatin1String(f.name); });
         fun.*entry->member = stored;
         fun.ValidateRanges();
         QCOMPARE(fun.*entry->member, validated);

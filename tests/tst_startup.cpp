@@ -9,7 +9,7 @@
 class TestStartUp : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void defaultsWithoutSettingsFile() {
         AppFixture app;
         const TALL& all = App().all;
@@ -33,12 +33,26 @@ private slots:
         QTest::addColumn<QString>("languageName");
         QTest::addColumn<QString>("writtenLanguage");
         QTest::addColumn<QString>("writtenPicture");
-        QTest::newRow("English") << "DefaultLanguage=1\nPicID=7" << "English" << "1" << "7";
-        QTest::newRow("index past the list") << "DefaultLanguage=5" << "" << "5" << "0";
-        QTest::newRow("not numbers") << "DefaultLanguage=x\nPicID=x" << "Chinese" << "0" << "0";
-        QTest::newRow("empty name between bars")
-            << "Language=Chinese||English\nDefaultLanguage=1" << "" << "1" << "0";
-        QTest::newRow("negative index") << "DefaultLanguage=-1" << "" << "-1" << "0";
+        QTest::newRow("English") << "DefaultLanguage=1\nPicID=7"
+                                 << "English"
+                                 << "1"
+                                 << "7";
+        QTest::newRow("index past the list") << "DefaultLanguage=5"
+                                             << ""
+                                             << "5"
+                                             << "0";
+        QTest::newRow("not numbers") << "DefaultLanguage=x\nPicID=x"
+                                     << "Chinese"
+                                     << "0"
+                                     << "0";
+        QTest::newRow("empty name between bars") << "Language=Chinese||English\nDefaultLanguage=1"
+                                                 << ""
+                                                 << "1"
+                                                 << "0";
+        QTest::newRow("negative index") << "DefaultLanguage=-1"
+                                        << ""
+                                        << "-1"
+                                        << "0";
     }
     void settingsRoundTrip() {
         QFETCH(QString, settings);
@@ -46,7 +60,8 @@ private slots:
         QFETCH(QString, writtenLanguage);
         QFETCH(QString, writtenPicture);
         AppFixture app;
-        WriteBytes(app.Dir() + "SysInfo.Ini", QString("[SysInfo]\n" + settings + "\n[Keep]\nx=1\n").toUtf8());
+        WriteBytes(app.Dir() + "SysInfo.Ini",
+                   QString("[SysInfo]\n" + settings + "\n[Keep]\nx=1\n").toUtf8());
         ReadSysInfo();
         QCOMPARE(App().all.LanguageName, languageName);
         QVERIFY(WriteSysInfo());
@@ -58,7 +73,8 @@ private slots:
 
     void messagesFromLanguageFile() {
         AppFixture app;
-        WriteBytes(app.Dir() + "English.Ini", QString("[Language]\nReadOk=Read complete!\nCaution=\n").toUtf8());
+        WriteBytes(app.Dir() + "English.Ini",
+                   QString("[Language]\nReadOk=Read complete!\nCaution=\n").toUtf8());
         LoadMessages(QStringLiteral("English"));
         QCOMPARE(App().language.ReadOk, QStringLiteral("Read complete!"));
         QCOMPARE(App().language.Caution, QString());  // present but empty blanks the text
@@ -86,7 +102,8 @@ private slots:
         QCOMPARE(display, QStringList({"中文", "英文"}));
 
         WriteBytes(app.Dir() + "SysInfo.Ini",
-                   QString("[SysInfo]\nLanguage=Chinese|English|German|\nChinese=中文|英文|德文\n").toUtf8());
+                   QString("[SysInfo]\nLanguage=Chinese|English|German|\nChinese=中文|英文|德文\n")
+                       .toUtf8());
         display.clear();
         names.clear();
         ListLanguages(display, names);

@@ -7,7 +7,7 @@
 class TestValueFormat : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void snapFrequency_data() {
         QTest::addColumn<double>("typed");
         QTest::addColumn<QString>("snapped");
@@ -87,20 +87,34 @@ private slots:
     void checkToneText_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("checked");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("whole hertz") << "67" << "67.0";
-        QTest::newRow("below 30") << "12" << "30.0";
-        QTest::newRow("above 290") << "300" << "290.0";
-        QTest::newRow("two points") << "1.2.3" << "290.0";
-        QTest::newRow("unlisted CTCSS") << "123.4" << "123.4";
-        QTest::newRow("DCS kept") << "D023N" << "D023N";
-        QTest::newRow("lower-case polarity") << "D023n" << "D023N";
-        QTest::newRow("lower-case inverted") << "D023i" << "D023I";
-        QTest::newRow("8 is not octal") << "D089N" << "D777N";
-        QTest::newRow("lower-case d") << "d023N" << "D777N";
-        QTest::newRow("four characters") << "D23N" << "D777N";
-        QTest::newRow("other polarity") << "D023X" << "D777N";
-        QTest::newRow("word") << "none" << "D777N";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("whole hertz") << "67"
+                                     << "67.0";
+        QTest::newRow("below 30") << "12"
+                                  << "30.0";
+        QTest::newRow("above 290") << "300"
+                                   << "290.0";
+        QTest::newRow("two points") << "1.2.3"
+                                    << "290.0";
+        QTest::newRow("unlisted CTCSS") << "123.4"
+                                        << "123.4";
+        QTest::newRow("DCS kept") << "D023N"
+                                  << "D023N";
+        QTest::newRow("lower-case polarity") << "D023n"
+                                             << "D023N";
+        QTest::newRow("lower-case inverted") << "D023i"
+                                             << "D023I";
+        QTest::newRow("8 is not octal") << "D089N"
+                                        << "D777N";
+        QTest::newRow("lower-case d") << "d023N"
+                                      << "D777N";
+        QTest::newRow("four characters") << "D23N"
+                                         << "D777N";
+        QTest::newRow("other polarity") << "D023X"
+                                        << "D777N";
+        QTest::newRow("word") << "none"
+                              << "D777N";
     }
     void checkToneText() {
         QFETCH(QString, typed);
@@ -129,7 +143,8 @@ private slots:
         QCOMPARE(ShowMessageBox(QStringLiteral("c"), QStringLiteral("t"), 3), 1);
         QVERIFY(app.Boxes().isEmpty());
         app.Answer({kAnswerRetry});
-        QCOMPARE(ShowMessageBox(QStringLiteral("c"), QStringLiteral("t"), kRetryCancel), int(kAnswerRetry));
+        QCOMPARE(ShowMessageBox(QStringLiteral("c"), QStringLiteral("t"), kRetryCancel),
+                 int(kAnswerRetry));
         QCOMPARE(app.Boxes().size(), 1);
     }
 };

@@ -72,4 +72,3 @@ bool WriteWhole(const QString& path, const QByteArray& bytes) {
     }
     return true;
 }
-

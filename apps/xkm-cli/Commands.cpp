@@ -12,15 +12,15 @@
 #include "image/DataImage.h"
 #include "image/Exchange.h"
 
-
 int RunExport(const QStringList& arguments) {
     const Arguments parsed = Parse(arguments, {QStringLiteral("--format")});
     if (!parsed.error.isEmpty() || parsed.positional.size() != 1) {
         return Usage(parsed.error.isEmpty() ? QStringLiteral("export takes one data file")
                                             : parsed.error);
     }
-    const QString format = parsed.Has(QStringLiteral("--format")) ? parsed.Value(QStringLiteral("--format"))
-                                                             : QStringLiteral("json");
+    const QString format = parsed.Has(QStringLiteral("--format"))
+                               ? parsed.Value(QStringLiteral("--format"))
+                               : QStringLiteral("json");
     if (format != QLatin1String("json") && format != QLatin1String("csv")) {
         return Usage(QStringLiteral("the format must be json or csv, not %1").arg(format));
     }
@@ -59,7 +59,8 @@ int RunImport(const QStringList& arguments) {
     if (!bytes) {
         return kExitFailed;
     }
-    const bool csv = QFileInfo(source).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+    const bool csv =
+        QFileInfo(source).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
     const ImportResult result = csv ? ImportCsv(*bytes, options, App().MacList, App().FrqList)
                                     : ImportJson(*bytes, options, App().MacList, App().FrqList);
     for (const QString& note : result.notes) {

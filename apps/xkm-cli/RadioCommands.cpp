@@ -1,7 +1,7 @@
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <unistd.h>
 
 #include "CliSupport.h"
 #include "Commands.h"
@@ -49,8 +49,9 @@ void ShowProgress(const RadioTransfer& transfer) {
     QObject::connect(&transfer, &RadioTransfer::ProgressChanged, [](int value, int maximum) {
         const int width = 30;
         const int filled = maximum > 0 ? value * width / maximum : 0;
-        Err() << "\r[" << QString(filled, QLatin1Char('#')) << QString(width - filled, QLatin1Char('.'))
-              << "] " << value << "/" << maximum << (value == maximum ? "\n" : "") << Qt::flush;
+        Err() << "\r[" << QString(filled, QLatin1Char('#'))
+              << QString(width - filled, QLatin1Char('.')) << "] " << value << "/" << maximum
+              << (value == maximum ? "\n" : "") << Qt::flush;
     });
 }
 
@@ -123,7 +124,7 @@ int RunWrite(const QStringList& arguments) {
     if (!decoded) {
         return kExitFailed;
     }
-    ApplyCodeplug(*decoded->codeplug);
+    ApplyCodeplug(*decoded->codeplug, App().ChannelTable);
     const QString portName = parsed.Value("--port");
     App().all.ComPort = portName;
     AnswerQuestions(parsed.Has("--force"));

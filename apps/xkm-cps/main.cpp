@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The standard buttons of message boxes and file dialogs speak the interface's language.
     QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         application.installTranslator(&qtTexts);
     }
     StartUp(QApplication::applicationDirPath() + QLatin1Char('/'));

@@ -1,6 +1,7 @@
 // xkm-radio-sim: a simulated radio on a pseudo-terminal. Prints the device path on its first
 // line and plays the radio there until it is stopped.
 
+#include <unistd.h>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -8,7 +9,6 @@
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <csignal>
-#include <unistd.h>
 
 #include "core/Globals.h"
 #include "core/Seams.h"
@@ -45,7 +45,8 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(QStringLiteral("A simulated XKM radio on a pseudo-terminal."));
     parser.addHelpOption();
     parser.addOptions({
-        {"model", "Model code the radio identifies as (default: the data file's, else 7461).", "CODE"},
+        {"model", "Model code the radio identifies as (default: the data file's, else 7461).",
+         "CODE"},
         {"from", "Data file the radio's memory starts from (default: erased).", "FILE.dat"},
         {"save", "Data file the memory is saved to after every completed write.", "FILE.dat"},
         {"paced", "Reply at the line rate of 9600 baud 8N2 instead of at once."},
@@ -97,8 +98,10 @@ int main(int argc, char* argv[]) {
         const QString path = parser.value("save");
         QObject::connect(&radio, &RadioSim::WriteCompleted, [&radio, model, path] {
             QSaveFile file(path);
-            const QByteArray bytes = DataFileFromRadioImage(radio.Image(), *model, App().FrqList, Now());
-            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+            const QByteArray bytes =
+                DataFileFromRadioImage(radio.Image(), *model, App().FrqList, Now());
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+                !file.commit()) {
                 Fail(path + ": " + file.errorString());
             }
         });

@@ -11,7 +11,9 @@ namespace {
 constexpr int kChoiceColumns[] = {kColPower, kColBandwidth, kColScanAdd, kColBeatShift,
                                   kColBusyLock};
 
-void SetModified() { App().all.Modified = true; }
+void SetModified() {
+    App().all.Modified = true;
+}
 
 int ChoiceIndex(const QString& back, int column, int row) {
     bool ok = false;
@@ -53,7 +55,9 @@ QStringList DefaultColumnText() {
             QStringLiteral("2"), QStringLiteral("2")};
 }
 
-TChannelTable::TChannelTable() : columnText_(DefaultColumnText()) { Rebuild(0); }
+TChannelTable::TChannelTable() : columnText_(DefaultColumnText()) {
+    Rebuild(0);
+}
 
 void TChannelTable::SetColumnText(const QStringList& bColText) {
     columnText_ = bColText;
@@ -248,7 +252,8 @@ void TChannelTable::SetChoices(const ChoiceTexts& choices) {
             }
         }
         for (int column : kChoiceColumns) {
-            rows_[row][column].text = choices_.ItemsOf(column).value(rows_[row][column].back.toInt());
+            rows_[row][column].text =
+                choices_.ItemsOf(column).value(rows_[row][column].back.toInt());
         }
     }
     emit RowsChanged(0, RowCount() - 1);

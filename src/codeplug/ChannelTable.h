@@ -25,7 +25,9 @@ enum ChannelColumn {
 };
 constexpr int kChannelColumns = 11;
 constexpr int kTitleRow = 1;
-constexpr int RowOfChannel(int channel) { return channel + 1; }
+constexpr int RowOfChannel(int channel) {
+    return channel + 1;
+}
 
 // The texts the choices of columns 4 to 10 show in the current language.
 struct ChoiceTexts {
@@ -46,7 +48,7 @@ QStringList DefaultColumnText();
 class TChannelTable : public QObject {
     Q_OBJECT
 
-public:
+  public:
     struct Cell {
         QString text;
         QString back;
@@ -89,11 +91,11 @@ public:
     std::optional<ChannelValues> ReadChannelRow(int row) const;
     void FillChannelRow(int row, const ChannelValues& values);
 
-signals:
+  signals:
     void RowsChanged(int firstRow, int lastRow);
     void TableReset();
 
-private:
+  private:
     void Rebuild(int channelCount);
     void SetChoiceCell(int column, int row, int index);
     QString ToneDisplay(const QString& toneText) const;

@@ -147,7 +147,8 @@ PickerGrid BuildPickerGrid(PickerTable table) {
     for (int g = 0; g < kDcsGroups; ++g) {
         grid.columnWidths.insert(grid.columnWidths.end(), {25, 43});
         for (int r = 0; r < kDcsRows; ++r) {
-            const ToneItemParts parts = SplitToneItem(items.value(kFirstDcsItem + g * kDcsRows + r));
+            const ToneItemParts parts =
+                SplitToneItem(items.value(kFirstDcsItem + g * kDcsRows + r));
             PickerCell* row = &grid.cells[r * grid.columns + 2 * g];
             row[0] = {parts.code.isEmpty() ? QString() : parts.index, Kind::Index};
             row[1] = {parts.code.isEmpty() ? QString() : parts.code + polarity, Kind::Value};

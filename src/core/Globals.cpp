@@ -12,9 +12,13 @@ std::unique_ptr<TApp>& Instance() {
 
 }  // namespace
 
-TApp& App() { return *Instance(); }
+TApp& App() {
+    return *Instance();
+}
 
-void ResetApp() { Instance() = std::make_unique<TApp>(); }
+void ResetApp() {
+    Instance() = std::make_unique<TApp>();
+}
 
 void SetCurrentModel(const TMacType& model) {
     TALL& all = App().all;

@@ -62,8 +62,8 @@ void IniFile::Split() {
             --length;
         }
         const QByteArray raw = bytes_.mid(start, length);
-        const QString text = encoding_ == Encoding::Gbk ? QStringDecoder("GBK").decode(raw)
-                                                        : QString::fromUtf8(raw);
+        const QString text =
+            encoding_ == Encoding::Gbk ? QStringDecoder("GBK").decode(raw) : QString::fromUtf8(raw);
         lines_.append({start, length, text});
         start = next;
     }
@@ -90,8 +90,7 @@ IniFile::Location IniFile::Find(const QString& section, const QString& key) cons
         }
         where.lastEntryLine = i;
         const int equals = trimmed.indexOf(QLatin1Char('='));
-        if (!IsComment(trimmed) && equals >= 0 &&
-            SameName(trimmed.left(equals).trimmed(), key)) {
+        if (!IsComment(trimmed) && equals >= 0 && SameName(trimmed.left(equals).trimmed(), key)) {
             where.keyLine = i;
             return where;
         }
@@ -133,8 +132,8 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
             const Line& last = lines_[where.lastEntryLine];
             int insertAt = last.start + last.length;
             insertAt += bytes_.mid(insertAt, 2).startsWith("\r\n") ? 2
-                        : insertAt < bytes_.size()               ? 1
-                                                                 : 0;
+                        : insertAt < bytes_.size()                 ? 1
+                                                                   : 0;
             if (insertAt == bytes_.size() && !bytes_.endsWith('\n')) {
                 bytes_ += LineEnd();
                 insertAt = bytes_.size();
@@ -150,8 +149,7 @@ bool IniFile::WriteString(const QString& section, const QString& key, const QStr
     Split();
 
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes_) != bytes_.size() ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes_) != bytes_.size() || !file.commit()) {
         if (error) {
             *error = file.errorString();
         }

@@ -10,7 +10,7 @@
 // byte. Files are UTF-8 (with or without byte-order mark) or, when they are not valid
 // UTF-8, the Chinese GBK code page; a file is written back in the encoding it was read in.
 class IniFile {
-public:
+  public:
     explicit IniFile(QString path);
 
     QString ReadString(const QString& section, const QString& key,
@@ -22,12 +22,12 @@ public:
 
     const QByteArray& Bytes() const { return bytes_; }
 
-private:
+  private:
     enum class Encoding { Utf8, Utf8WithMark, Gbk };
     struct Line {
-        int start;        // offset of the line in bytes_
-        int length;       // without its line end
-        QString text;     // decoded, line end excluded
+        int start;     // offset of the line in bytes_
+        int length;    // without its line end
+        QString text;  // decoded, line end excluded
     };
     struct Location {
         int sectionLine = -1;  // index in lines, -1 when the section is absent

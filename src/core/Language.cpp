@@ -4,7 +4,10 @@
 #include "IniFile.h"
 #include "SysInfo.h"
 
-#define LANGUAGE_KEY(name, text) TLanguageKey{#name, &TLanguage::name, text}
+#define LANGUAGE_KEY(name, text)      \
+    TLanguageKey {                    \
+#name, &TLanguage::name, text \
+    }
 
 const std::array<TLanguageKey, 21> kLanguageKeys = {
     LANGUAGE_KEY(Confirmation, "提示"),

@@ -15,7 +15,9 @@ int TMacType::FileRecordCount() const {
     return channelCount_ + gapRecords_ + 7 + mapRecords;
 }
 
-void TMacList::Add(std::unique_ptr<TMacType> model) { models_.push_back(std::move(model)); }
+void TMacList::Add(std::unique_ptr<TMacType> model) {
+    models_.push_back(std::move(model));
+}
 
 const TMacType* TMacList::ModelAt(int position) const {
     if (position < 0 || position >= Count()) {
@@ -49,7 +51,9 @@ void TMacList::ListNames(QStringList& names) const {
     }
 }
 
-void TFrqList::AddBand(const QString& text, uint8_t index) { pairs_.push_back({text, index}); }
+void TFrqList::AddBand(const QString& text, uint8_t index) {
+    pairs_.push_back({text, index});
+}
 
 uint8_t TFrqList::BandIndexOf(const QString& text) const {
     for (const auto& pair : pairs_) {
@@ -107,11 +111,17 @@ struct ModelRow {
 
 void BuildModelRegistry(TMacList& list) {
     const ModelRow rows[] = {
-        {"XKM-U800", "7461", 300.0, 650.0,
+        {"XKM-U800",
+         "7461",
+         300.0,
+         650.0,
          {"350 - 370MHz", "350 - 390MHz", "370 - 390MHz", "400 - 420MHz", "400 - 470MHz",
           "440 - 480MHz", "450 - 470MHz", "450 - 490MHz", "470 - 650MHz"},
          "450 - 470MHz"},
-        {"XKM-V800", "7462", 67.0, 300.0,
+        {"XKM-V800",
+         "7462",
+         67.0,
+         300.0,
          {"136 - 150MHz", "136 - 174MHz", "150 - 174MHz", "216 - 223MHz"},
          "150 - 174MHz"},
     };

@@ -8,7 +8,7 @@
 
 // One radio model of the family.
 class TMacType {
-public:
+  public:
     TMacType(QString code, QString name, int channelCount);
 
     const QString& Code() const { return code_; }
@@ -28,7 +28,7 @@ public:
     // Records of a data file for this model, header included.
     int FileRecordCount() const;
 
-private:
+  private:
     QString code_;
     QString name_;
     int channelCount_;
@@ -41,7 +41,7 @@ private:
 
 // The registered models, in registration order; lookups return the first match.
 class TMacList {
-public:
+  public:
     void Add(std::unique_ptr<TMacType> model);
     const TMacType* ModelAt(int position) const;
     const TMacType* FindByName(const QString& name) const;
@@ -49,20 +49,20 @@ public:
     void ListNames(QStringList& names) const;
     int Count() const { return int(models_.size()); }
 
-private:
+  private:
     std::vector<std::unique_ptr<TMacType>> models_;
 };
 
 // Band texts and the one-byte band index the radio stores; unknown values fall back
 // to the first pair.
 class TFrqList {
-public:
+  public:
     void AddBand(const QString& text, uint8_t index);
     uint8_t BandIndexOf(const QString& text) const;
     QString BandTextOf(uint8_t index) const;
     bool Contains(const QString& text) const;
 
-private:
+  private:
     struct Pair {
         QString text;
         uint8_t index;

@@ -16,11 +16,17 @@ FileChooser& CurrentChooser() {
 
 }  // namespace
 
-void SetClock(ClockFunction clock) { CurrentClock() = std::move(clock); }
+void SetClock(ClockFunction clock) {
+    CurrentClock() = std::move(clock);
+}
 
-QDateTime Now() { return CurrentClock() ? CurrentClock()() : QDateTime::currentDateTime(); }
+QDateTime Now() {
+    return CurrentClock() ? CurrentClock()() : QDateTime::currentDateTime();
+}
 
-void SetFileChooser(FileChooser chooser) { CurrentChooser() = std::move(chooser); }
+void SetFileChooser(FileChooser chooser) {
+    CurrentChooser() = std::move(chooser);
+}
 
 QString ChooseFileToOpen(const QString& filter) {
     const auto& ask = CurrentChooser().openFile;

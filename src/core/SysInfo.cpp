@@ -44,10 +44,11 @@ void ReadSysInfo() {
     const IniFile file(SysInfoPath());
     TALL& all = App().all;
     all.ComPort = file.ReadString(kSection, QStringLiteral("Com"), QStringLiteral("Com1"));
-    all.LanguageIndex =
-        NumberOr(file.ReadString(kSection, QStringLiteral("DefaultLanguage"), QStringLiteral("0")), 0);
+    all.LanguageIndex = NumberOr(
+        file.ReadString(kSection, QStringLiteral("DefaultLanguage"), QStringLiteral("0")), 0);
     all.HelpPrefix = file.ReadString(kSection, QStringLiteral("Help"), QStringLiteral("KQ"));
-    all.PictureId = NumberOr(file.ReadString(kSection, QStringLiteral("PicID"), QStringLiteral("0")), 0) + 1;
+    all.PictureId =
+        NumberOr(file.ReadString(kSection, QStringLiteral("PicID"), QStringLiteral("0")), 0) + 1;
     const QString languages =
         file.ReadString(kSection, QStringLiteral("Language"), QStringLiteral("Chinese|English"));
     all.LanguageName = PickLanguageName(languages, all.LanguageIndex);

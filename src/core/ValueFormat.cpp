@@ -7,7 +7,9 @@
 namespace {
 
 // Frequencies are held in units of 10 Hz: eight decimal digits fit in the BCD field.
-qint64 TenHertzUnits(double mhz) { return std::llround(mhz * 100000.0); }
+qint64 TenHertzUnits(double mhz) {
+    return std::llround(mhz * 100000.0);
+}
 
 QString EightDigits(qint64 units) {
     return QStringLiteral("%1").arg(units % 100000000, 8, 10, QLatin1Char('0'));
@@ -30,9 +32,13 @@ bool HasHexLetter(const QString& digits) {
     return false;
 }
 
-bool IsAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
-bool IsOctalDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('7'); }
+bool IsOctalDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('7');
+}
 
 std::optional<double> ToNumber(const QString& text) {
     bool ok = false;
@@ -54,7 +60,9 @@ double SnapFrequency(double mhz) {
     return double(n - r) / 100000.0;
 }
 
-QString FormatFrequency(double mhz) { return QString::number(mhz, 'f', 5); }
+QString FormatFrequency(double mhz) {
+    return QString::number(mhz, 'f', 5);
+}
 
 double ParseFrequency(const QString& text) {
     const auto value = ToNumber(text.trimmed());
@@ -156,8 +164,7 @@ QString CheckToneText(const QString& text) {
         return QString::number(clamped, 'f', 1);
     }
     const bool dcsShape = text.size() == 5 && text[0] == QLatin1Char('D') &&
-                          IsOctalDigit(text[1]) && IsOctalDigit(text[2]) &&
-                          IsOctalDigit(text[3]) &&
+                          IsOctalDigit(text[1]) && IsOctalDigit(text[2]) && IsOctalDigit(text[3]) &&
                           QStringLiteral("NIni").contains(text[4]);
     if (dcsShape) {
         return text.left(4) + text[4].toUpper();

@@ -29,20 +29,20 @@ Codeplug CaptureCodeplug(const TChannelTable& table) {
                 TBWriteRead::EncodeChannel(*values);
             }
         } catch (const ConversionError& error) {
-            throw ConversionError(QStringLiteral("Channel %1: %2").arg(channel).arg(error.message()));
+            throw ConversionError(
+                QStringLiteral("Channel %1: %2").arg(channel).arg(error.message()));
         }
     }
     return codeplug;
 }
 
-void ApplyCodeplug(const Codeplug& codeplug) {
+void ApplyCodeplug(const Codeplug& codeplug, TChannelTable& table) {
     TApp& app = App();
     SetCurrentModel(*codeplug.model);
     app.all.ModelCode = codeplug.modelCode;
     SetBandText(codeplug.bandText);
     app.Fun = codeplug.fun;
     app.EnMsg = codeplug.message;
-    TChannelTable& table = app.ChannelTable;
     table.ResetTable();
     for (int channel = 1; channel <= int(codeplug.channels.size()); ++channel) {
         if (const auto& values = codeplug.channels[channel - 1]) {
@@ -51,4 +51,6 @@ void ApplyCodeplug(const Codeplug& codeplug) {
     }
 }
 
-QByteArray MessagePiece(const QByteArray& line, int piece) { return line.mid(piece * 16, 16); }
+QByteArray MessagePiece(const QByteArray& line, int piece) {
+    return line.mid(piece * 16, 16);
+}

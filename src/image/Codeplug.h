@@ -34,9 +34,10 @@ ChannelMaps BuildChannelMaps(const Codeplug& codeplug);
 // row holds a text the codec cannot take.
 Codeplug CaptureCodeplug(const TChannelTable& table);
 
-// Makes a decoded codeplug the application's: model, band, channel table, settings and
-// message. Does not touch Modified.
-void ApplyCodeplug(const Codeplug& codeplug);
+// Makes a decoded codeplug the application's: model, band, settings and message, and its
+// channels in the given table (the channel table, or the staging table of a read). Does not
+// touch Modified.
+void ApplyCodeplug(const Codeplug& codeplug, TChannelTable& table);
 
 // The part of a message line that one message record carries (piece 0 or 1).
 QByteArray MessagePiece(const QByteArray& line, int piece);

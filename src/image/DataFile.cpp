@@ -12,7 +12,9 @@
 
 namespace {
 
-void Tell(const QString& text) { ShowMessageBox(App().language.Confirmation, text, kNotice); }
+void Tell(const QString& text) {
+    ShowMessageBox(App().language.Confirmation, text, kNotice);
+}
 
 // Asks whether to save modified data first. False when the person wanted it saved and the
 // save failed: the flow that asked must then stop.
@@ -20,13 +22,16 @@ bool SaveFirstIfWanted() {
     if (!App().all.Modified) {
         return true;
     }
-    const int answer = ShowMessageBox(App().language.Confirmation, App().language.SaveProgram, kYesNo);
+    const int answer =
+        ShowMessageBox(App().language.Confirmation, App().language.SaveProgram, kYesNo);
     return answer != kAnswerYes || SaveCodeplug() != SaveResult::Failed;
 }
 
 }  // namespace
 
-QString DataFileFilter() { return QStringLiteral("数据文件(*.dat)|*.dat"); }
+QString DataFileFilter() {
+    return QStringLiteral("数据文件(*.dat)|*.dat");
+}
 
 bool NewCodeplug() {
     if (!SaveFirstIfWanted()) {
@@ -117,7 +122,7 @@ bool ReadDataFile() {
                                         .arg(path, decoded.error));
         return false;
     }
-    ApplyCodeplug(*decoded.codeplug);
+    ApplyCodeplug(*decoded.codeplug, app.ChannelTable);
     RefreshStatus();
     app.all.Modified = false;
     return true;

@@ -9,10 +9,6 @@
 
 namespace {
 
-QString ThreeDigits(double mhz) {
-    return QStringLiteral("%1").arg(qint64(std::llround(mhz)), 3, 10, QLatin1Char('0'));
-}
-
 bool AllDecimal(const QString& digits) {
     for (QChar c : digits) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
@@ -24,15 +20,23 @@ bool AllDecimal(const QString& digits) {
 
 }  // namespace
 
+QString BandDigits(const QString& bandText) {
+    const BandEdges edges = ParseBandText(bandText);
+    auto threeDigits = [](double mhz) {
+        return QStringLiteral("%1").arg(qint64(std::llround(mhz)), 3, 10, QLatin1Char('0'));
+    };
+    return threeDigits(edges.low) + threeDigits(edges.high);
+}
+
 QByteArray EncodeDataFile(const Codeplug& codeplug, const TFrqList& bands, const QDateTime& saved) {
     const TMacType& model = *codeplug.model;
-    const BandEdges edges = ParseBandText(codeplug.bandText);
     QByteArray file;
     file += RecordBytes(TBWriteRead::EncodeHeader(
-        QLatin1Char('P') + codeplug.modelCode, ThreeDigits(edges.low) + ThreeDigits(edges.high),
+        QLatin1Char('P') + codeplug.modelCode, BandDigits(codeplug.bandText),
         saved.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
     for (int i = 0; i < model.ChannelCount(); ++i) {
-        const auto& channel = i < int(codeplug.channels.size()) ? codeplug.channels[i] : std::nullopt;
+        const auto& channel =
+            i < int(codeplug.channels.size()) ? codeplug.channels[i] : std::nullopt;
         try {
             file += RecordBytes(channel ? TBWriteRead::EncodeChannel(*channel)
                                         : TBWriteRead::FillEmpty());
@@ -49,8 +53,8 @@ QByteArray EncodeDataFile(const Codeplug& codeplug, const TFrqList& bands, const
         file += RecordBytes(TBWriteRead::EncodeMessage(MessagePiece(*line, 1)));
     }
     file += RecordBytes(TBWriteRead::EncodeFunA(codeplug.fun));
-    file += RecordBytes(TBWriteRead::EncodeBand(bands.BandIndexOf(codeplug.bandText),
-                                                codeplug.modelCode));
+    file += RecordBytes(
+        TBWriteRead::EncodeBand(bands.BandIndexOf(codeplug.bandText), codeplug.modelCode));
     if (model.ChannelCount() > 16) {
         const ChannelMaps maps = BuildChannelMaps(codeplug);
         for (const QString* map : {&maps.channelMap, &maps.scanMap}) {
@@ -74,8 +78,8 @@ DecodedDataFile DecodeDataFile(const QByteArray& bytes, const TMacList& models,
     const QString code = header.modelText.mid(1).trimmed();
     const TMacType* model = models.FindByCode(code);
     if (!model) {
-        result.error = QStringLiteral("record 0: the model code '%1' belongs to no known model")
-                           .arg(code);
+        result.error =
+            QStringLiteral("record 0: the model code '%1' belongs to no known model").arg(code);
         result.unknownModel = true;
         return result;
     }

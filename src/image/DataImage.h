@@ -10,6 +10,9 @@
 class TMacList;
 class TFrqList;
 
+// The band edges as the header record holds them: "450470" for "450 - 470MHz".
+QString BandDigits(const QString& bandText);
+
 // The bytes of a .dat data file: a header record, then the memory image record by record.
 // Throws ConversionError naming the channel when a channel cannot be encoded.
 QByteArray EncodeDataFile(const Codeplug& codeplug, const TFrqList& bands, const QDateTime& saved);

@@ -36,13 +36,12 @@ struct RawChannel {
 const char* const kChoiceNames[5] = {"power", "bandwidth", "scan_add", "beat_shift", "busy_lock"};
 
 class Importer {
-public:
+  public:
     Importer(const TMacList& models, const TFrqList& bands) : models_(models), bands_(bands) {}
 
     bool Begin(const QString& modelName, const QString& bandText, const ImportOptions& options) {
         const QString name = options.modelName.isEmpty() ? modelName : options.modelName;
-        const TMacType* model =
-            name.isEmpty() ? models_.ModelAt(0) : models_.FindByName(name);
+        const TMacType* model = name.isEmpty() ? models_.ModelAt(0) : models_.FindByName(name);
         if (!model) {
             return Fail(QStringLiteral("the model '%1' is not a known model").arg(name));
         }
@@ -75,7 +74,8 @@ public:
         }
         auto& slot = codeplug.channels[raw.channel - 1];
         if (slot) {
-            return Fail(QStringLiteral("%1: channel %2 is given twice").arg(raw.where).arg(raw.channel));
+            return Fail(
+                QStringLiteral("%1: channel %2 is given twice").arg(raw.where).arg(raw.channel));
         }
         ChannelValues values;
         const auto rx = CheckedFrequency(raw, QStringLiteral("rx"), raw.rx);
@@ -96,7 +96,8 @@ public:
                           &values.BusyLock};
         for (int i = 0; i < 5; ++i) {
             if (raw.choices[i] != 0 && raw.choices[i] != 1) {
-                return Fail(QStringLiteral("%1: %2 must be 0 or 1").arg(raw.where, kChoiceNames[i]));
+                return Fail(
+                    QStringLiteral("%1: %2 must be 0 or 1").arg(raw.where, kChoiceNames[i]));
             }
             *fields[i] = raw.choices[i];
         }
@@ -115,7 +116,7 @@ public:
 
     ImportResult Finish() { return std::move(result_); }
 
-private:
+  private:
     std::optional<double> CheckedFrequency(const RawChannel& raw, const QString& field,
                                            const QString& text) {
         double typed = 0;
@@ -127,11 +128,12 @@ private:
         }
         const ::CheckedFrequency checked = CheckFrequency(typed, limits_);
         if (checked.notice == FrequencyNotice::ErrRange) {
-            Note(QStringLiteral("%1: %2 %3 lies outside the model's limits, %4 to %5 MHz: set to %6")
-                     .arg(raw.where, field, text.trimmed())
-                     .arg(limits_.modelMin)
-                     .arg(limits_.modelMax)
-                     .arg(FormatFrequency(checked.mhz)));
+            Note(
+                QStringLiteral("%1: %2 %3 lies outside the model's limits, %4 to %5 MHz: set to %6")
+                    .arg(raw.where, field, text.trimmed())
+                    .arg(limits_.modelMin)
+                    .arg(limits_.modelMax)
+                    .arg(FormatFrequency(checked.mhz)));
         } else if (checked.mhz != typed) {
             Note(QStringLiteral("%1: %2 %3 snapped to the channel raster: %4")
                      .arg(raw.where, field, text.trimmed(), FormatFrequency(checked.mhz)));
@@ -145,7 +147,8 @@ private:
         }
         const QString checked = CheckToneText(text);
         if (checked != text) {
-            Note(QStringLiteral("%1: %2 tone '%3' changed to '%4'").arg(raw.where, field, text, checked));
+            Note(QStringLiteral("%1: %2 tone '%3' changed to '%4'")
+                     .arg(raw.where, field, text, checked));
         }
         return checked;
     }
@@ -158,7 +161,9 @@ private:
 
 // ---- JSON ----
 
-QJsonValue FrequencyValue(double mhz) { return FormatFrequency(mhz); }
+QJsonValue FrequencyValue(double mhz) {
+    return FormatFrequency(mhz);
+}
 
 int LineOfOffset(const QByteArray& text, int offset) {
     return int(text.left(offset).count('\n')) + 1;
@@ -184,8 +189,9 @@ bool ReadChannelObject(const QJsonValue& value, int position, Importer& importer
         return importer.Fail(where + QStringLiteral(": a channel must be an object"));
     }
     const QJsonObject object = value.toObject();
-    static const std::set<QString> known = {"channel", "rx", "tx", "decode", "encode", "power",
-                                            "bandwidth", "scan_add", "beat_shift", "busy_lock"};
+    static const std::set<QString> known = {"channel",    "rx",       "tx",        "decode",
+                                            "encode",     "power",    "bandwidth", "scan_add",
+                                            "beat_shift", "busy_lock"};
     for (const QString& key : object.keys()) {
         if (!known.count(key)) {
             return importer.Fail(QStringLiteral("%1: unknown field '%2'").arg(where, key));
@@ -203,7 +209,8 @@ bool ReadChannelObject(const QJsonValue& value, int position, Importer& importer
     for (int i = 0; i < 4; ++i) {
         const auto text = TextOf(object.value(textFields[i]));
         if (!text) {
-            return importer.Fail(QStringLiteral("%1: %2 must be a text").arg(raw.where, textFields[i]));
+            return importer.Fail(
+                QStringLiteral("%1: %2 must be a text").arg(raw.where, textFields[i]));
         }
         *targets[i] = *text;
     }
@@ -212,7 +219,8 @@ bool ReadChannelObject(const QJsonValue& value, int position, Importer& importer
         if (choice.isUndefined()) {
             continue;
         }
-        raw.choices[i] = choice.isDouble() && choice.toDouble() == choice.toInt() ? choice.toInt() : -1;
+        raw.choices[i] =
+            choice.isDouble() && choice.toDouble() == choice.toInt() ? choice.toInt() : -1;
     }
     return importer.AddChannel(raw);
 }
@@ -227,8 +235,9 @@ bool ReadFunctions(const QJsonValue& value, Importer& importer) {
     const QJsonObject object = value.toObject();
     TFun& fun = importer.Current().fun;
     for (const QString& key : object.keys()) {
-        const auto field = std::find_if(kFunFields.begin(), kFunFields.end(),
-                                        [&](const TFunField& f) { return key == QLatin1String(f.name); });
+        const auto field =
+            std::find_if(kFunFields.begin(), kFunFields.end(),
+                         [&](const TFunField& f) { return key == QLatin1String(f.name); });
         if (field == kFunFields.end()) {
             return importer.Fail(QStringLiteral("functions: unknown field '%1'").arg(key));
         }
@@ -333,12 +342,11 @@ QByteArray ExportCsv(const Codeplug& codeplug) {
         if (!v) {
             continue;
         }
-        lines.append(QStringList{QString::number(i + 1), FormatFrequency(v->RxMHz),
-                                 v->HasTransmit() ? FormatFrequency(v->TxMHz) : QString(),
-                                 CsvField(v->DecodeTone), CsvField(v->EncodeTone),
-                                 kPowerWords[v->Power], kBandwidthWords[v->Bandwidth],
-                                 kYesNoWords[v->ScanAdd], kYesNoWords[v->BeatShift],
-                                 kYesNoWords[v->BusyLock]}
+        lines.append(QStringList{
+            QString::number(i + 1), FormatFrequency(v->RxMHz),
+            v->HasTransmit() ? FormatFrequency(v->TxMHz) : QString(), CsvField(v->DecodeTone),
+            CsvField(v->EncodeTone), kPowerWords[v->Power], kBandwidthWords[v->Bandwidth],
+            kYesNoWords[v->ScanAdd], kYesNoWords[v->BeatShift], kYesNoWords[v->BusyLock]}
                          .join(QLatin1Char(',')));
     }
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
@@ -385,8 +393,8 @@ ImportResult ImportCsv(const QByteArray& csv, const ImportOptions& options, cons
                        const TFrqList& bands) {
     Importer importer(models, bands);
     const std::vector<CsvRow> rows = ReadCsv(csv);
-    if (rows.empty() || rows.front().fields.join(QLatin1Char(',')).compare(
-                            kCsvHeader, Qt::CaseInsensitive) != 0) {
+    if (rows.empty() ||
+        rows.front().fields.join(QLatin1Char(',')).compare(kCsvHeader, Qt::CaseInsensitive) != 0) {
         importer.Fail(QStringLiteral("line 1: the header must read %1").arg(kCsvHeader));
         return importer.Finish();
     }
@@ -398,13 +406,16 @@ ImportResult ImportCsv(const QByteArray& csv, const ImportOptions& options, cons
         RawChannel raw;
         raw.where = QStringLiteral("line %1").arg(row.line);
         if (row.fields.size() != 10) {
-            importer.Fail(QStringLiteral("%1: %2 fields; a row has 10").arg(raw.where).arg(row.fields.size()));
+            importer.Fail(QStringLiteral("%1: %2 fields; a row has 10")
+                              .arg(raw.where)
+                              .arg(row.fields.size()));
             return importer.Finish();
         }
         bool numbered = false;
         raw.channel = row.fields[0].trimmed().toInt(&numbered);
         if (!numbered) {
-            importer.Fail(QStringLiteral("%1: '%2' is not a channel number").arg(raw.where, row.fields[0]));
+            importer.Fail(
+                QStringLiteral("%1: '%2' is not a channel number").arg(raw.where, row.fields[0]));
             return importer.Finish();
         }
         raw.where += QStringLiteral(", channel %1").arg(raw.channel);
@@ -417,8 +428,9 @@ ImportResult ImportCsv(const QByteArray& csv, const ImportOptions& options, cons
         for (int i = 0; i < 5; ++i) {
             const auto index = WordIndex(*words[i], row.fields[5 + i]);
             if (!index) {
-                importer.Fail(QStringLiteral("%1: '%2' is not one of %3")
-                                  .arg(raw.where, row.fields[5 + i], words[i]->join(QLatin1Char('/'))));
+                importer.Fail(
+                    QStringLiteral("%1: '%2' is not one of %3")
+                        .arg(raw.where, row.fields[5 + i], words[i]->join(QLatin1Char('/'))));
                 return importer.Finish();
             }
             raw.choices[i] = *index;

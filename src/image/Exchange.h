@@ -32,5 +32,5 @@ struct ImportResult {
 ImportResult ImportJson(const QByteArray& json, const ImportOptions& options,
                         const TMacList& models, const TFrqList& bands);
 // A CSV import keeps the function settings and the message at their defaults.
-ImportResult ImportCsv(const QByteArray& csv, const ImportOptions& options,
-                       const TMacList& models, const TFrqList& bands);
+ImportResult ImportCsv(const QByteArray& csv, const ImportOptions& options, const TMacList& models,
+                       const TFrqList& bands);

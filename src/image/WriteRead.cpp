@@ -4,13 +4,15 @@
 
 namespace {
 
-QString TwoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString TwoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 // Record B bytes 0 to 9, in record order.
 constexpr int TFun::*kFunBLayout[] = {
-    &TFun::VoicePrompt,   &TFun::Voice,          &TFun::ScanSwitch, &TFun::VoxFun,
-    &TFun::VoxLevel,      &TFun::VoxInhibit,     &TFun::VolLowInhibit,
-    &TFun::VolHighInhibit, &TFun::RxAlarm,       &TFun::FmRadio,
+    &TFun::VoicePrompt, &TFun::Voice,      &TFun::ScanSwitch,    &TFun::VoxFun,
+    &TFun::VoxLevel,    &TFun::VoxInhibit, &TFun::VolLowInhibit, &TFun::VolHighInhibit,
+    &TFun::RxAlarm,     &TFun::FmRadio,
 };
 
 }  // namespace
@@ -64,8 +66,8 @@ HeaderFields TBWriteRead::DecodeHeader(const Record& record) {
     const int year = record[9] * 256 + record[8];
     fields.dateText = QStringLiteral("%1-%2-%3 %4:%5")
                           .arg(year)
-                          .arg(TwoDigits(record[10]), TwoDigits(record[11]),
-                               TwoDigits(record[12]), TwoDigits(record[13]));
+                          .arg(TwoDigits(record[10]), TwoDigits(record[11]), TwoDigits(record[12]),
+                               TwoDigits(record[13]));
     return fields;
 }
 

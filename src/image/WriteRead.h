@@ -30,7 +30,7 @@ struct BandFields {
 // The record codec: turns each part of the codeplug into a record and back. It holds
 // no state; the caller passes what a record carries and takes what it gives.
 class TBWriteRead {
-public:
+  public:
     static Record FillEmpty();
 
     // Throws ConversionError when the band digits are not hexadecimal pairs.

@@ -9,7 +9,7 @@
 class BytePort : public QObject {
     Q_OBJECT
 
-public:
+  public:
     enum class OpenError { None, NoSuchPort, PermissionDenied, InUse, Other };
 
     using QObject::QObject;
@@ -28,7 +28,7 @@ public:
     // The reason of the last failure, for a person.
     virtual QString ErrorText() const = 0;
 
-signals:
+  signals:
     void DataAvailable();
     void LineError();  // overrun, parity, framing error or break
 };

@@ -22,7 +22,9 @@ QByteArray BlockHeader(uint8_t command, int address) {
 
 }  // namespace
 
-LinkTiming LinkTiming::Read() { return LinkTiming(); }
+LinkTiming LinkTiming::Read() {
+    return LinkTiming();
+}
 
 LinkTiming LinkTiming::Write() {
     LinkTiming timing;
@@ -62,7 +64,9 @@ void LinkEngine::After(int ms, std::function<void()> action) {
     });
 }
 
-void LinkEngine::Send(const QByteArray& bytes) { port_.Write(bytes); }
+void LinkEngine::Send(const QByteArray& bytes) {
+    port_.Write(bytes);
+}
 
 void LinkEngine::StartAttempt() {
     ++generation_;

@@ -13,13 +13,13 @@
 
 // The pauses and timers of a transfer window. Every pause is a wait of at least its time.
 struct LinkTiming {
-    int replyTimeoutMs = 1000;   // TryTime
-    int closeDelayMs = 300;      // CloseTime
-    int retryDelayMs = 500;      // ReTime, read window only
+    int replyTimeoutMs = 1000;  // TryTime
+    int closeDelayMs = 300;     // CloseTime
+    int retryDelayMs = 500;     // ReTime, read window only
     int portOpenPauseMs = 50;
-    int okPauseMs = 500;         // after OK before the greeting: read 500, write 450 + 50
-    int writeStartPauseMs = 0;   // write window: 50 ms after discarding the queues
-    int releasePauseMs = 5;      // before each release of the worker: read 5, write 0
+    int okPauseMs = 500;        // after OK before the greeting: read 500, write 450 + 50
+    int writeStartPauseMs = 0;  // write window: 50 ms after discarding the queues
+    int releasePauseMs = 5;     // before each release of the worker: read 5, write 0
     int greetingPauseMs = 200;
     int greetingLetterPauseMs = 2;
     int identPauseMs = 5;
@@ -47,7 +47,7 @@ struct LinkStep {
 class LinkEngine : public QObject {
     Q_OBJECT
 
-public:
+  public:
     enum class State { Running = 0, AwaitGreetingAck = 1, AwaitIdent = 2, Finished = 5 };
     static constexpr int kReceiveBufferSize = 51;
 
@@ -71,13 +71,13 @@ public:
     // The 8 data bytes of each block the worker read, by address.
     const std::map<int, QByteArray>& ReadBlocks() const { return readBlocks_; }
 
-signals:
+  signals:
     void IdentReceived(const QString& modelCode);
     void ReplyTimedOut();
     void WorkerProgress(int recordsDone);
     void WorkerFinished(bool success);
 
-private:
+  private:
     void OnDataAvailable();
     void OnReplyComplete();
     void OnReplyTimer();

@@ -1,9 +1,7 @@
 #include "MemoryMap.h"
 
-#include <cmath>
-
 #include "core/MacType.h"
-#include "core/ValueFormat.h"
+#include "image/DataImage.h"
 
 namespace {
 
@@ -15,7 +13,9 @@ int FirstAfterGap(const TMacType& model) {
 }
 
 // The data file keeps function record B right before the message; the radio at 0x02B0.
-int FileFunctionB(const TMacType& model) { return FirstAfterGap(model) - 1; }
+int FileFunctionB(const TMacType& model) {
+    return FirstAfterGap(model) - 1;
+}
 
 }  // namespace
 
@@ -44,23 +44,24 @@ std::vector<RecordWrite> WriteRecords(const Codeplug& codeplug, const TMacType& 
     int address = 16 * FirstAfterGap(model);
     for (const QByteArray* line : {&codeplug.message.LineA, &codeplug.message.LineB}) {
         for (int piece = 0; piece < 2; ++piece) {
-            writes.push_back({address, TBWriteRead::EncodeMessage(MessagePiece(*line, piece)),
-                              kWriteCommand});
+            writes.push_back(
+                {address, TBWriteRead::EncodeMessage(MessagePiece(*line, piece)), kWriteCommand});
             address += 16;
         }
     }
     writes.push_back({address, TBWriteRead::EncodeFunA(codeplug.fun), kWriteCommand});
-    writes.push_back({address + 16,
-                      TBWriteRead::EncodeBand(bands.BandIndexOf(codeplug.bandText), codeplug.modelCode),
-                      kWriteCommand});
+    writes.push_back(
+        {address + 16,
+         TBWriteRead::EncodeBand(bands.BandIndexOf(codeplug.bandText), codeplug.modelCode),
+         kWriteCommand});
     writes.push_back({kFunctionBAddress, TBWriteRead::EncodeFunB(codeplug.fun), kWriteFunBCommand});
     if (model.ChannelCount() > 16) {
         const ChannelMaps maps = BuildChannelMaps(codeplug);
         int mapAddress = kFunctionBAddress + 16;
         for (const QString* map : {&maps.channelMap, &maps.scanMap}) {
             for (int part = 0; part < 2; ++part) {
-                writes.push_back({mapAddress, TBWriteRead::EncodeMap(map->mid(128 * part, 128)),
-                                  kWriteCommand});
+                writes.push_back(
+                    {mapAddress, TBWriteRead::EncodeMap(map->mid(128 * part, 128)), kWriteCommand});
                 mapAddress += 16;
             }
         }
@@ -81,7 +82,8 @@ Codeplug DecodeRadioRecords(const std::map<int, Record>& records, const TMacType
     }
     int address = 16 * FirstAfterGap(model);
     for (QByteArray* line : {&codeplug.message.LineA, &codeplug.message.LineB}) {
-        *line = TBWriteRead::DecodeMessage(at(address)) + TBWriteRead::DecodeMessage(at(address + 16));
+        *line =
+            TBWriteRead::DecodeMessage(at(address)) + TBWriteRead::DecodeMessage(at(address + 16));
         address += 32;
     }
     TBWriteRead::DecodeFunA(at(address), codeplug.fun);
@@ -109,13 +111,10 @@ QByteArray DataFileFromRadioImage(const QByteArray& image, const TMacType& model
     QByteArray file(16 * model.FileRecordCount(), char(0xFF));
     const int first = FirstAfterGap(model);
     const BandFields band = TBWriteRead::DecodeBand(RecordFrom(image, 16 * (first + 5)));
-    const BandEdges edges = ParseBandText(bands.BandTextOf(band.bandIndex));
-    const QString digits = QStringLiteral("%1%2")
-                               .arg(qint64(std::llround(edges.low)), 3, 10, QLatin1Char('0'))
-                               .arg(qint64(std::llround(edges.high)), 3, 10, QLatin1Char('0'));
-    file.replace(0, 16, RecordBytes(TBWriteRead::EncodeHeader(
-                            QLatin1Char('P') + model.Code(), digits,
-                            saved.toString(QStringLiteral("yyyy-MM-dd HH:mm")))));
+    file.replace(0, 16,
+                 RecordBytes(TBWriteRead::EncodeHeader(
+                     QLatin1Char('P') + model.Code(), BandDigits(bands.BandTextOf(band.bandIndex)),
+                     saved.toString(QStringLiteral("yyyy-MM-dd HH:mm")))));
     for (int n = 1; n <= model.ChannelCount(); ++n) {
         file.replace(16 * n, 16, image.mid(16 * n, 16));
     }

@@ -15,8 +15,8 @@ class TMacList;
 // Where each record of the codeplug lies in the radio's memory, and in which order the
 // transfers move them.
 
-constexpr uint8_t kWriteCommand = 0x57;       // 'W'
-constexpr uint8_t kWriteFunBCommand = 0x59;   // 'Y'
+constexpr uint8_t kWriteCommand = 0x57;      // 'W'
+constexpr uint8_t kWriteFunBCommand = 0x59;  // 'Y'
 constexpr int kFunctionBAddress = 0x02B0;
 constexpr int kRadioMemorySize = 0x0400;
 

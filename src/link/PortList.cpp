@@ -87,7 +87,8 @@ QString SimulatedPortDirectory() {
     if (!runtime.isEmpty()) {
         return runtime + QStringLiteral("/xkm-radio-sim");
     }
-    return QDir::tempPath() + QStringLiteral("/xkm-radio-sim-") + qEnvironmentVariable("USER", "user");
+    return QDir::tempPath() + QStringLiteral("/xkm-radio-sim-") +
+           qEnvironmentVariable("USER", "user");
 }
 
 void AnnounceSimulatedPort(const QString& devicePath) {
@@ -98,7 +99,9 @@ void AnnounceSimulatedPort(const QString& devicePath) {
     }
 }
 
-void WithdrawSimulatedPort() { QFile::remove(AnnouncementPath()); }
+void WithdrawSimulatedPort() {
+    QFile::remove(AnnouncementPath());
+}
 
 QString NormalizeStartPort(const QString& comPort, const QStringList& ports) {
     // Windows port names ignore case; device paths elsewhere do not.

@@ -4,18 +4,25 @@
 #include "core/MessageBox.h"
 
 RadioTransfer::RadioTransfer(BytePort& port, const LinkTiming& timing, QObject* parent)
-    : QObject(parent), port_(port), timing_(timing), engine_(port, timing, this), closeTimer_(this) {
+    : QObject(parent),
+      port_(port),
+      timing_(timing),
+      engine_(port, timing, this),
+      closeTimer_(this) {
     closeTimer_.setObjectName(QStringLiteral("CloseTime"));
     closeTimer_.setSingleShot(true);
     closeTimer_.setInterval(timing_.closeDelayMs);
     connect(&closeTimer_, &QTimer::timeout, this, [this] { OnCloseTimer(); });
-    connect(&engine_, &LinkEngine::IdentReceived, this, [this](const QString& code) { OnIdent(code); });
+    connect(&engine_, &LinkEngine::IdentReceived, this,
+            [this](const QString& code) { OnIdent(code); });
     connect(&engine_, &LinkEngine::WorkerFinished, this, [this](bool ok) { OnWorkerFinished(ok); });
     connect(&engine_, &LinkEngine::ReplyTimedOut, this, [this] { OnReplyTimedOut(); });
     connect(&port_, &BytePort::LineError, this, [this] { OnLineError(); });
 }
 
-RadioTransfer::~RadioTransfer() { Close(); }
+RadioTransfer::~RadioTransfer() {
+    Close();
+}
 
 void RadioTransfer::Close() {
     if (closed_) {

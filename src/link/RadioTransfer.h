@@ -11,7 +11,7 @@
 class RadioTransfer : public QObject {
     Q_OBJECT
 
-public:
+  public:
     RadioTransfer(BytePort& port, const LinkTiming& timing, QObject* parent = nullptr);
     ~RadioTransfer() override;
 
@@ -27,14 +27,14 @@ public:
     int ProgressMaximum() const { return progressMaximum_; }
     LinkEngine& Engine() { return engine_; }
 
-signals:
+  signals:
     void OkEnabledChanged(bool enabled);
     void ProgressChanged(int value, int maximum);
     void CloseRequested();
     // An attempt has come to an end that needs a person (or a script) to act next.
     void AttemptEnded(bool success);
 
-protected:
+  protected:
     // Opens the port after the pause the port wants between close and open; shows
     // LPortError and starts the close timer when it fails.
     void OpenRadioPortThenCheck(bool discardQueues);
@@ -56,7 +56,7 @@ protected:
     bool reported_ = false;
     bool timedOut_ = false;
 
-private:
+  private:
     QTimer closeTimer_;
     bool okEnabled_ = true;
     int progress_ = 0;

@@ -61,35 +61,20 @@ void ReadTransfer::OnWorkerFinished(bool success) {
     }
     std::map<int, Record> records;
     for (int address : ReadAddresses(*model_)) {
-        const QByteArray bytes = engine_.ReadBlocks().at(address) + engine_.ReadBlocks().at(address + 8);
+        const QByteArray bytes =
+            engine_.ReadBlocks().at(address) + engine_.ReadBlocks().at(address + 8);
         records[address] = RecordFrom(bytes);
     }
     Codeplug codeplug = DecodeRadioRecords(records, *model_, App().MacList, App().FrqList);
     SetProgress(ProgressMaximum(), ProgressMaximum());
     ShowMessageBox(App().language.Confirmation, App().language.ReadOk, kNotice);
     codeplug.fun.ValidateRanges();
-    TakeOver(codeplug);
+    ApplyCodeplug(codeplug, App().StagingTable);
     App().all.Modified = true;
     readComplete_ = true;
     codeplug_ = std::move(codeplug);
     StartCloseTimer();
     emit AttemptEnded(true);
-}
-
-void ReadTransfer::TakeOver(const Codeplug& codeplug) {
-    TApp& app = App();
-    SetCurrentModel(*codeplug.model);
-    app.all.ModelCode = codeplug.modelCode;
-    SetBandText(codeplug.bandText);
-    app.Fun = codeplug.fun;
-    app.EnMsg = codeplug.message;
-    TChannelTable& staging = app.StagingTable;
-    staging.ResetTable();
-    for (int channel = 1; channel <= int(codeplug.channels.size()); ++channel) {
-        if (const auto& values = codeplug.channels[channel - 1]) {
-            staging.FillChannelRow(RowOfChannel(channel), *values);
-        }
-    }
 }
 
 void ReadTransfer::OnReplyTimedOut() {
@@ -102,7 +87,8 @@ void ReadTransfer::OnReplyTimedOut() {
         return;
     }
     reported_ = true;
-    const int answer = ShowMessageBox(App().language.Confirmation, App().language.ComError, kRetryCancel);
+    const int answer =
+        ShowMessageBox(App().language.Confirmation, App().language.ComError, kRetryCancel);
     SetOkEnabled(true);
     if (answer == kAnswerRetry) {
         Ok();

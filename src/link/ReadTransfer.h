@@ -12,7 +12,7 @@
 class ReadTransfer : public RadioTransfer {
     Q_OBJECT
 
-public:
+  public:
     ReadTransfer(BytePort& port, QObject* parent = nullptr,
                  const LinkTiming& timing = LinkTiming::Read());
 
@@ -23,16 +23,14 @@ public:
     // The codeplug of the last complete read.
     const std::optional<Codeplug>& ReadCodeplug() const { return codeplug_; }
 
-protected:
+  protected:
     void OnCloseTimer() override;
     void OnIdent(const QString& modelCode) override;
     void OnWorkerFinished(bool success) override;
     void OnReplyTimedOut() override;
     void OnLineError() override;
 
-private:
-    void TakeOver(const Codeplug& codeplug);
-
+  private:
     QTimer retryTimer_;  // ReTime
     bool readComplete_ = false;
     bool firstLineError_ = true;

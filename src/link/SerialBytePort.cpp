@@ -14,8 +14,9 @@ SerialBytePort::SerialBytePort(QObject* parent) : BytePort(parent) {
 }
 
 QString PortDevicePath(const QString& name) {
-    return QSerialPortInfo(name).systemLocation().isEmpty() ? name
-                                                            : QSerialPortInfo(name).systemLocation();
+    return QSerialPortInfo(name).systemLocation().isEmpty()
+               ? name
+               : QSerialPortInfo(name).systemLocation();
 }
 
 BytePort::OpenError SerialBytePort::Open(const QString& name) {
@@ -32,7 +33,8 @@ BytePort::OpenError SerialBytePort::OpenPort(const QString& name) {
     port_.setStopBits(QSerialPort::TwoStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (name.trimmed().isEmpty() || !port_.open(QIODevice::ReadWrite)) {
-        errorText_ = name.trimmed().isEmpty() ? QStringLiteral("no port is chosen") : port_.errorString();
+        errorText_ =
+            name.trimmed().isEmpty() ? QStringLiteral("no port is chosen") : port_.errorString();
         switch (port_.error()) {
             case QSerialPort::DeviceNotFoundError:
                 return OpenError::NoSuchPort;

@@ -8,7 +8,7 @@
 class SerialBytePort : public BytePort {
     Q_OBJECT
 
-public:
+  public:
     explicit SerialBytePort(QObject* parent = nullptr);
 
     OpenError Open(const QString& name) override;
@@ -22,7 +22,7 @@ public:
     QString ErrorText() const override { return errorText_; }
     OpenError LastOpenError() const { return lastOpenError_; }
 
-private:
+  private:
     OpenError OpenPort(const QString& name);
 
     QSerialPort port_;

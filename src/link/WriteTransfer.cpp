@@ -87,7 +87,8 @@ void WriteTransfer::StartWorker() {
     for (const RecordWrite& write : records_) {
         const QByteArray bytes = RecordBytes(write.record);
         steps.push_back({LinkStep::Kind::WriteBlock, write.address, write.command, bytes.left(8)});
-        steps.push_back({LinkStep::Kind::WriteBlock, write.address + 8, write.command, bytes.mid(8)});
+        steps.push_back(
+            {LinkStep::Kind::WriteBlock, write.address + 8, write.command, bytes.mid(8)});
         steps.push_back({LinkStep::Kind::Progress, 0, 0, {}});
     }
     engine_.StartWorker(std::move(steps));
@@ -114,7 +115,8 @@ void WriteTransfer::OnReplyTimedOut() {
     }
     SetOkEnabled(true);
     reported_ = true;
-    const int answer = ShowMessageBox(App().language.Confirmation, App().language.ComError, kRetryCancel);
+    const int answer =
+        ShowMessageBox(App().language.Confirmation, App().language.ComError, kRetryCancel);
     if (answer == kAnswerRetry) {
         StartWrite();
     } else {

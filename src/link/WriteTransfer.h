@@ -15,7 +15,7 @@ ModelComparison CompareModels(const QString& radioCode, const TMacType& current)
 class WriteTransfer : public RadioTransfer {
     Q_OBJECT
 
-public:
+  public:
     WriteTransfer(BytePort& port, QObject* parent = nullptr,
                   const LinkTiming& timing = LinkTiming::Write());
 
@@ -24,13 +24,13 @@ public:
     // Starts an attempt at once (Retry).
     void StartWrite();
 
-protected:
+  protected:
     void OnIdent(const QString& modelCode) override;
     void OnWorkerFinished(bool success) override;
     void OnReplyTimedOut() override;
     void OnLineError() override;
 
-private:
+  private:
     void StartWorker();
 
     std::vector<RecordWrite> records_;

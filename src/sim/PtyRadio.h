@@ -15,7 +15,7 @@
 class PtyRadio : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // One byte on a 9600 baud line with a start bit, 8 data bits and 2 stop bits.
     static constexpr double kByteMs = 11.0 / 9600.0 * 1000.0;
 
@@ -29,7 +29,7 @@ public:
     // Writes one line per received frame: milliseconds since the start and the bytes in hex.
     bool SetTrace(const QString& path);
 
-private:
+  private:
     void OnReadable();
     void OnReply(const QByteArray& bytes);
     void SendDue();

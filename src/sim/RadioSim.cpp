@@ -88,7 +88,8 @@ void RadioSim::OnFrame(const QByteArray& frame) {
         faults_.wrongGreetingReply = false;
         Answer(reply);
     } else if (command == 0x02) {
-        Answer("P" + modelCode_.toLatin1().leftJustified(4, ' ', true) + QByteArray("\x01\x00\x00", 3));
+        Answer("P" + modelCode_.toLatin1().leftJustified(4, ' ', true) +
+               QByteArray("\x01\x00\x00", 3));
     } else if (command == 0x06) {
         Answer(QByteArray(1, kAck));
     } else if (command == 'R') {

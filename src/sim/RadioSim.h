@@ -8,9 +8,9 @@
 // Faults a simulated radio shows on demand. Each happens once; afterwards the radio
 // behaves again.
 struct SimFaults {
-    int silentAfterFrames = -1;     // stops answering after this many frames
+    int silentAfterFrames = -1;  // stops answering after this many frames
     bool wrongGreetingReply = false;
-    bool cutReplyShort = false;     // the next reply longer than one byte loses its second half
+    bool cutReplyShort = false;  // the next reply longer than one byte loses its second half
     int strayBytesBeforeGreeting = 0;
     int lineBreakAfterFrames = -1;  // a break on the line after this many frames
     char writeReply = 0x06;         // what the radio answers to a block write
@@ -23,7 +23,7 @@ struct SimFaults {
 class RadioSim : public QObject {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kIdleResetMs = 400;  // a line silent this long returns the radio to idle
 
     RadioSim(const QString& modelCode, const QByteArray& image, QObject* parent = nullptr);
@@ -33,14 +33,14 @@ public:
     const QByteArray& Image() const { return image_; }
     int FramesReceived() const { return frames_; }
 
-signals:
+  signals:
     void Reply(const QByteArray& bytes);
     void FrameReceived(const QByteArray& frame);
     void LineBreak();
     // An end byte closed a session that wrote memory.
     void WriteCompleted();
 
-private:
+  private:
     void OnFrame(const QByteArray& frame);
     void Answer(QByteArray reply);
     int FrameLength(uint8_t first) const;

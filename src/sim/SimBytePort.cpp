@@ -33,8 +33,8 @@ bool SimBytePort::Write(const QByteArray& bytes) {
 void SimBytePort::Deliver(const QByteArray& reply) {
     int at = 0;
     while (at < reply.size()) {
-        const int size = fragments_.isEmpty() ? reply.size()
-                                              : fragments_[nextFragment_++ % fragments_.size()];
+        const int size =
+            fragments_.isEmpty() ? reply.size() : fragments_[nextFragment_++ % fragments_.size()];
         const QByteArray piece = reply.mid(at, size);
         at += size;
         QTimer::singleShot(0, this, [this, piece] {

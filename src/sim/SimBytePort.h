@@ -11,7 +11,7 @@
 class SimBytePort : public BytePort {
     Q_OBJECT
 
-public:
+  public:
     explicit SimBytePort(RadioSim& radio, QObject* parent = nullptr);
 
     // Replies arrive in pieces of these sizes, taken in turn (empty: whole).
@@ -32,7 +32,7 @@ public:
     QByteArray ReadAll() override;
     QString ErrorText() const override { return QStringLiteral("simulated failure"); }
 
-private:
+  private:
     void Deliver(const QByteArray& reply);
 
     RadioSim& radio_;

@@ -26,7 +26,7 @@ constexpr int kRowHeight = 20;
 
 // The grid's text editor: takes digits and the decimal point, opens with its text selected.
 class FrequencyDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -45,7 +45,7 @@ public:
 
 // The grid, telling whether its text editor is open.
 class GridView : public QTableView {
-public:
+  public:
     using QTableView::QTableView;
     bool IsEditing() const { return state() == QAbstractItemView::EditingState; }
 };
@@ -142,19 +142,33 @@ void TfChInfo::showEvent(QShowEvent* event) {
     }
     built_ = true;
     TranslateOnOpen(this, true);
-    lNone_->setText(cbQT_->itemText(0));
     BuildColumns();
 }
 
-void TfChInfo::BuildColumns() {
+void TfChInfo::TakeTextsIntoTable() {
     QStringList columnText;
     for (int i = 0; i < BColText_->count(); ++i) {
         columnText.append(BColText_->item(i)->text());
     }
     table_.SetColumnText(columnText);
+    auto items = [](const QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i) {
+            texts.append(box->itemText(i));
+        }
+        return texts;
+    };
     ChoiceTexts choices;
-    choices.noneWord = lNone_->text();
+    choices.noneWord = cbQT_->itemText(0);
+    choices.power = items(cbfsgl_);
+    choices.bandwidth = items(cbkz_);
+    choices.yesNo = items(cbHave_);
     table_.SetChoices(choices);
+    lNone_->setText(choices.noneWord);
+}
+
+void TfChInfo::BuildColumns() {
+    TakeTextsIntoTable();
     table_.ResetTable();
     int width = 30;
     for (int column = kColNumber; column < kChannelColumns; ++column) {
@@ -291,24 +305,6 @@ bool TfChInfo::eventFilter(QObject* watched, QEvent* event) {
 void TfChInfo::ApplyLanguage() {
     App().all.GridRefreshing = true;
     TranslateForm(this, App().all.LanguageName, true);
-    QStringList columnText;
-    for (int i = 0; i < BColText_->count(); ++i) {
-        columnText.append(BColText_->item(i)->text());
-    }
-    table_.SetColumnText(columnText);
-    auto items = [](const QComboBox* box) {
-        QStringList texts;
-        for (int i = 0; i < box->count(); ++i) {
-            texts.append(box->itemText(i));
-        }
-        return texts;
-    };
-    ChoiceTexts choices;
-    choices.noneWord = cbQT_->itemText(0);
-    choices.power = items(cbfsgl_);
-    choices.bandwidth = items(cbkz_);
-    choices.yesNo = items(cbHave_);
-    table_.SetChoices(choices);
-    lNone_->setText(choices.noneWord);
+    TakeTextsIntoTable();
     App().all.GridRefreshing = false;
 }

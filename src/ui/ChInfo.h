@@ -15,7 +15,7 @@ class TChannelTable;
 class TfChInfo : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TfChInfo(QWidget* parent = nullptr);
 
     QTableView* Grid() const { return gvData_; }
@@ -31,12 +31,14 @@ public:
     // Opens the tone picker for a tone box, as a double-click on it does.
     void PickTone(QComboBox* box);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QComboBox* MakeBox(const char* name, int tag, const QStringList& items, bool editable);
+    // Titles and choice texts (after a translation) into the table.
+    void TakeTextsIntoTable();
     void BuildColumns();
     void OnCellPressed(const QModelIndex& index);
     void ShowCellEditor();

@@ -53,8 +53,9 @@ QVariant ChannelGridModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return table_.Text(column, row);
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(row == kTitleRow ? Qt::Alignment(Qt::AlignCenter)
-                                                        : AlignmentOf(table_.ColumnAlignment(column)));
+            return QVariant::fromValue(row == kTitleRow
+                                           ? Qt::Alignment(Qt::AlignCenter)
+                                           : AlignmentOf(table_.ColumnAlignment(column)));
         case Qt::BackgroundRole:
             return fixed ? QApplication::palette().button() : QVariant();
         case Qt::FontRole:

@@ -10,7 +10,7 @@ class TChannelTable;
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     explicit ChannelGridModel(TChannelTable& table, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -25,6 +25,6 @@ public:
         return index(tableRow - 1, tableColumn - 1);
     }
 
-private:
+  private:
     TChannelTable& table_;
 };

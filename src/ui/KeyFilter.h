@@ -8,13 +8,13 @@
 class KeyFilter : public QObject {
     Q_OBJECT
 
-public:
+  public:
     KeyFilter(QString allowed, QObject* parent) : QObject(parent), allowed_(std::move(allowed)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QString allowed_;
 };
 

@@ -50,7 +50,9 @@ QFont StripFont() {
 }  // namespace
 
 // The pictures live in the window library's resources, which a static library must load.
-static void LoadPictures() { Q_INIT_RESOURCE(resources); }
+static void LoadPictures() {
+    Q_INIT_RESOURCE(resources);
+}
 
 TfMainFrm::TfMainFrm(PortFactory makePort) : makePort_(std::move(makePort)) {
     LoadPictures();
@@ -93,13 +95,19 @@ void TfMainFrm::BuildMenus() {
         return created;
     };
     QMenu* file = menu("nFile", QStringLiteral("文件(&F)"));
-    AddCommand(file, "N1", QStringLiteral("新建(&N)"), kNew, QKeySequence(QStringLiteral("Ctrl+N")));
-    AddCommand(file, "O1", QStringLiteral("打开(&O)"), kOpen, QKeySequence(QStringLiteral("Ctrl+O")));
-    AddCommand(file, "S2", QStringLiteral("保存(&S)"), kSave, QKeySequence(QStringLiteral("Ctrl+S")));
-    AddCommand(file, "A1", QStringLiteral("另存为(&A)"), kSaveAs, QKeySequence(QStringLiteral("Ctrl+A")));
+    AddCommand(file, "N1", QStringLiteral("新建(&N)"), kNew,
+               QKeySequence(QStringLiteral("Ctrl+N")));
+    AddCommand(file, "O1", QStringLiteral("打开(&O)"), kOpen,
+               QKeySequence(QStringLiteral("Ctrl+O")));
+    AddCommand(file, "S2", QStringLiteral("保存(&S)"), kSave,
+               QKeySequence(QStringLiteral("Ctrl+S")));
+    AddCommand(file, "A1", QStringLiteral("另存为(&A)"), kSaveAs,
+               QKeySequence(QStringLiteral("Ctrl+A")));
     file->addSeparator();
-    AddCommand(file, "P2", QStringLiteral("打印(&P)"), kPrint, QKeySequence(QStringLiteral("Ctrl+P")));
-    AddCommand(file, "V2", QStringLiteral("打印浏览(&V)"), kPreview, QKeySequence(QStringLiteral("Ctrl+V")));
+    AddCommand(file, "P2", QStringLiteral("打印(&P)"), kPrint,
+               QKeySequence(QStringLiteral("Ctrl+P")));
+    AddCommand(file, "V2", QStringLiteral("打印浏览(&V)"), kPreview,
+               QKeySequence(QStringLiteral("Ctrl+V")));
     file->addSeparator();
     QAction* exit = Named(new QAction(QStringLiteral("退出(&E)"), this), "nExit");
     exit->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
@@ -108,7 +116,8 @@ void TfMainFrm::BuildMenus() {
 
     QMenu* edit = menu("nEdit", QStringLiteral("编辑(&E)"));
     AddCommand(edit, "E1", QStringLiteral("信道编辑(&C)"), kChannelEdit, QKeySequence(Qt::Key_F11));
-    AddCommand(edit, "E2", QStringLiteral("批量编辑信道(&P)"), kBatchEdit, QKeySequence(Qt::Key_F10));
+    AddCommand(edit, "E2", QStringLiteral("批量编辑信道(&P)"), kBatchEdit,
+               QKeySequence(Qt::Key_F10));
     edit->addSeparator();
     AddCommand(edit, "E12", QStringLiteral("功能设置(&G)"), kFunctions);
     edit->addSeparator()->setVisible(false);
@@ -116,8 +125,10 @@ void TfMainFrm::BuildMenus() {
     AddCommand(edit, "E11", QStringLiteral("嵌入信息(&M)"), kMessage)->setVisible(false);
 
     QMenu* program = menu("nProgram", QStringLiteral("编程(&P)"));
-    AddCommand(program, "R1", QStringLiteral("从对讲机读取数据(&R)"), kRead, QKeySequence(QStringLiteral("Ctrl+R")));
-    AddCommand(program, "W2", QStringLiteral("向对讲机写入数据(&W)"), kWrite, QKeySequence(QStringLiteral("Ctrl+W")));
+    AddCommand(program, "R1", QStringLiteral("从对讲机读取数据(&R)"), kRead,
+               QKeySequence(QStringLiteral("Ctrl+R")));
+    AddCommand(program, "W2", QStringLiteral("向对讲机写入数据(&W)"), kWrite,
+               QKeySequence(QStringLiteral("Ctrl+W")));
     program->addSeparator();
     AddCommand(program, "T1", QStringLiteral("在线调试(&T)"), kTuning);
 
@@ -188,7 +199,8 @@ void TfMainFrm::BuildTopStrip() {
     AddToolButton(tbar, "tbOpen", QStringLiteral("打开"), kOpen, QStringLiteral(":/Image/1"));
     AddToolButton(tbar, "tbSave", QStringLiteral("保存"), kSave, QStringLiteral(":/Image/3"));
     tbar->addSeparator();
-    AddToolButton(tbar, "ToolButton3", QStringLiteral("信道编辑"), kChannelEdit, QStringLiteral(":/Image/8"));
+    AddToolButton(tbar, "ToolButton3", QStringLiteral("信道编辑"), kChannelEdit,
+                  QStringLiteral(":/Image/8"));
     tbar->addSeparator();
     AddToolButton(tbar, "tbPrint", QStringLiteral("打印"), kPrint, QStringLiteral(":/Image/2"));
     tbar->addSeparator();
@@ -230,7 +242,9 @@ void TfMainFrm::BuildStatusBar() {
     }
 }
 
-QString TfMainFrm::StatusText(int panel) const { return panels_[panel]->text(); }
+QString TfMainFrm::StatusText(int panel) const {
+    return panels_[panel]->text();
+}
 
 void TfMainFrm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
@@ -287,7 +301,8 @@ void TfMainFrm::RefreshStatus() {
     stModel_->setText(all.ModelName);
     stFreq_->setText(all.BandText);
     const QString& file = App().CurrentFile;
-    setWindowTitle(file.isEmpty() ? all.AppTitle : all.AppTitle + QStringLiteral(" [") + file + QLatin1Char(']'));
+    setWindowTitle(file.isEmpty() ? all.AppTitle
+                                  : all.AppTitle + QStringLiteral(" [") + file + QLatin1Char(']'));
 }
 
 void TfMainFrm::ExecuteCommand(int command) {
@@ -377,9 +392,10 @@ bool TfMainFrm::AskToClose() {
     }
     QString error;
     if (!WriteSysInfo(&error)) {
-        ShowMessageBox(texts.Confirmation,
-                       QStringLiteral("The port and language settings could not be saved: %1.").arg(error),
-                       kNotice);
+        ShowMessageBox(
+            texts.Confirmation,
+            QStringLiteral("The port and language settings could not be saved: %1.").arg(error),
+            kNotice);
     }
     return true;
 }

@@ -18,14 +18,33 @@ class TfChInfo;
 class TfMainFrm : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // Command numbers of the menu items and tool buttons.
     enum Command {
-        kNew = 1, kOpen = 2, kSave = 3, kSaveAs = 4, kPrint = 7, kPreview = 8, kModel = 9,
-        kChannelEdit = 10, kTestFrequencies = 18, kMessage = 19, kRead = 20, kWrite = 21,
-        kTuning = 22, kPort = 24, kLanguage = 25, kCascade = 29, kTileHorizontally = 30,
-        kTileVertically = 31, kArrangeIcons = 32, kCloseAll = 33, kHelpTopics = 34, kAbout = 35,
-        kBatchEdit = 36, kFunctions = 37,
+        kNew = 1,
+        kOpen = 2,
+        kSave = 3,
+        kSaveAs = 4,
+        kPrint = 7,
+        kPreview = 8,
+        kModel = 9,
+        kChannelEdit = 10,
+        kTestFrequencies = 18,
+        kMessage = 19,
+        kRead = 20,
+        kWrite = 21,
+        kTuning = 22,
+        kPort = 24,
+        kLanguage = 25,
+        kCascade = 29,
+        kTileHorizontally = 30,
+        kTileVertically = 31,
+        kArrangeIcons = 32,
+        kCloseAll = 33,
+        kHelpTopics = 34,
+        kAbout = 35,
+        kBatchEdit = 36,
+        kFunctions = 37,
     };
 
     explicit TfMainFrm(PortFactory makePort = SerialPortFactory());
@@ -37,11 +56,11 @@ public:
     void SwitchLanguage(int index, const QString& name);
     QString StatusText(int panel) const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QAction* AddCommand(QMenu* menu, const char* name, const QString& text, int command,
                         const QKeySequence& shortcut = {});
     QToolButton* AddToolButton(QToolBar* bar, const char* name, const QString& tip, int command,

@@ -7,10 +7,10 @@
 class TfReadRadio : public TransferDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfReadRadio(QWidget* parent, const PortFactory& makePort = SerialPortFactory());
     bool ReadComplete() const { return transfer_.ReadComplete(); }
 
-private:
+  private:
     ReadTransfer transfer_;
 };

@@ -8,11 +8,11 @@ class QComboBox;
 class TfSetPort : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfSetPort(QWidget* parent);
 
     QComboBox* PortChooser() const { return cbCom_; }
 
-private:
+  private:
     QComboBox* cbCom_;
 };

@@ -8,8 +8,12 @@
 constexpr int kTagNoTranslation = -2;
 constexpr int kTagFirstItemOnly = -3;
 
-inline void SetTag(QObject* object, int tag) { object->setProperty("tag", tag); }
-inline int Tag(const QObject* object) { return object->property("tag").toInt(); }
+inline void SetTag(QObject* object, int tag) {
+    object->setProperty("tag", tag);
+}
+inline int Tag(const QObject* object) {
+    return object->property("tag").toInt();
+}
 
 // Gives an object its component name (also its language-file key) and, where it has one,
 // its tag; returns it for chaining.

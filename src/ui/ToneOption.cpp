@@ -35,7 +35,8 @@ TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("信道码"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans")});
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("Noto Sans")});
     font.setPixelSize(13);
     setFont(font);
     setFixedSize(585, 308);
@@ -53,7 +54,8 @@ TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent) {
     }
     choices->addStretch();
     lbSel_ = Named(new QListWidget(GroupBox1), "lbSel");
-    lbSel_->addItems({QStringLiteral("CTCSS频率表"), QStringLiteral("DCS-N代码表"), QStringLiteral("DCS-I代码表")});
+    lbSel_->addItems({QStringLiteral("CTCSS频率表"), QStringLiteral("DCS-N代码表"),
+                      QStringLiteral("DCS-I代码表")});
     lbSel_->hide();
 
     gbList_ = Named(new QGroupBox(QStringLiteral("代码表"), this), "gbList");
@@ -101,8 +103,12 @@ QTableWidget* TfToneOption::MakeGrid(const char* name, int rowHeight) {
     return grid;
 }
 
-QTableWidget* TfToneOption::GridOf(int tag) const { return grids_[tag]; }
-QRadioButton* TfToneOption::ButtonOf(int tag) const { return radios_[tag]; }
+QTableWidget* TfToneOption::GridOf(int tag) const {
+    return grids_[tag];
+}
+QRadioButton* TfToneOption::ButtonOf(int tag) const {
+    return radios_[tag];
+}
 
 void TfToneOption::BuildToneGrids() {
     for (int tag = 0; tag < 3; ++tag) {

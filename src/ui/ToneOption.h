@@ -12,17 +12,17 @@ class QTableWidget;
 class TfToneOption : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfToneOption(QWidget* parent);
 
     QString SelectedTone() const { return selectedTone_; }
     QTableWidget* GridOf(int tag) const;
     QRadioButton* ButtonOf(int tag) const;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QTableWidget* MakeGrid(const char* name, int rowHeight);
     void BuildToneGrids();
     void rCTCSSClick(int tag);

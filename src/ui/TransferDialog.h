@@ -19,11 +19,11 @@ PortFactory SerialPortFactory();
 class TransferDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     QProgressBar* ProgressBar() const { return pBar_; }
     QPushButton* OkButton() const { return btnOk_; }
 
-protected:
+  protected:
     TransferDialog(QWidget* parent, const char* name, const QString& caption,
                    std::unique_ptr<BytePort> port);
     // Wires the transfer to the controls; called by the subclass once it made the transfer.
@@ -33,7 +33,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     std::unique_ptr<BytePort> port_;
     RadioTransfer* transfer_ = nullptr;
     QProgressBar* pBar_;

@@ -20,7 +20,7 @@
 namespace {
 
 class Translator {
-public:
+  public:
     Translator(const QString& languageName, const QString& section)
         : file_(LanguageFilePath(App().all.AppPath, languageName)), section_(section) {}
 
@@ -34,7 +34,7 @@ public:
         return Read(QStringLiteral("%1.%2").arg(object->objectName()).arg(n), current);
     }
 
-private:
+  private:
     IniFile file_;
     QString section_;
 };
@@ -53,7 +53,8 @@ void TranslateGrid(QAbstractItemView* grid, const Translator& translator) {
 
 void TranslateCombo(QComboBox* combo, const Translator& translator) {
     const int selected = combo->currentIndex();
-    const int count = Tag(combo) == kTagFirstItemOnly ? std::min(1, combo->count()) : combo->count();
+    const int count =
+        Tag(combo) == kTagFirstItemOnly ? std::min(1, combo->count()) : combo->count();
     for (int n = 0; n < count; ++n) {
         combo->setItemText(n, translator.Item(combo, n, combo->itemText(n)));
     }
@@ -74,8 +75,10 @@ void TranslateObject(QObject* object, const Translator& translator, bool withCom
         button->setText(translator.Caption(button, button->text()));
     } else if (auto* tool = qobject_cast<QToolButton*>(object)) {
         tool->setText(translator.Caption(tool, tool->text()));
-        tool->setToolTip(translator.Read(tool->objectName() + QStringLiteral(".Hint"), tool->toolTip()));
-    } else if (auto* grid = qobject_cast<QAbstractItemView*>(object); grid && !qobject_cast<QListWidget*>(object)) {
+        tool->setToolTip(
+            translator.Read(tool->objectName() + QStringLiteral(".Hint"), tool->toolTip()));
+    } else if (auto* grid = qobject_cast<QAbstractItemView*>(object);
+               grid && !qobject_cast<QListWidget*>(object)) {
         if (Tag(grid) != kTagNoTranslation) {
             TranslateGrid(grid, translator);
         }

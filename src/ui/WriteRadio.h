@@ -7,9 +7,9 @@
 class TfWriteRadio : public TransferDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfWriteRadio(QWidget* parent, const PortFactory& makePort = SerialPortFactory());
 
-private:
+  private:
     WriteTransfer transfer_;
 };

@@ -47,7 +47,8 @@ void ShowDialog(const QString& folder, const QString& name, Args&&... args) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     const QString sample = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     QDir().mkpath(folder);
     StartUp(QApplication::applicationDirPath() + QLatin1Char('/'));
