@@ -59,11 +59,14 @@ void ReadTransfer::OnWorkerFinished(bool success) {
         }
         return;
     }
+    const auto& blocks = engine_.ReadBlocks();
+    auto block = [&blocks](int address) {
+        const auto found = blocks.find(address);
+        return found == blocks.end() ? QByteArray(8, char(0xFF)) : found->second;
+    };
     std::map<int, Record> records;
     for (int address : ReadAddresses(*model_)) {
-        const QByteArray bytes =
-            engine_.ReadBlocks().at(address) + engine_.ReadBlocks().at(address + 8);
-        records[address] = RecordFrom(bytes);
+        records[address] = RecordFrom(block(address) + block(address + 8));
     }
     Codeplug codeplug = DecodeRadioRecords(records, *model_, App().MacList, App().FrqList);
     SetProgress(ProgressMaximum(), ProgressMaximum());
