@@ -161,10 +161,6 @@ class Importer {
 
 // ---- JSON ----
 
-QJsonValue FrequencyValue(double mhz) {
-    return FormatFrequency(mhz);
-}
-
 int LineOfOffset(const QByteArray& text, int offset) {
     return int(text.left(offset).count('\n')) + 1;
 }
@@ -300,39 +296,39 @@ std::optional<int> WordIndex(const QStringList& words, const QString& text) {
 }  // namespace
 
 QByteArray ExportJson(const Codeplug& codeplug) {
-    QJsonArray channels;
+    // Written by hand so that the fields keep the order a person reads them in, one channel
+    // to a line; the texts are escaped by the JSON library.
+    auto text = [](const QString& value) {
+        const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+        return array.mid(1, array.size() - 2);
+    };
+    QByteArrayList channels;
     for (int i = 0; i < int(codeplug.channels.size()); ++i) {
-        const auto& values = codeplug.channels[i];
-        if (!values) {
+        const auto& v = codeplug.channels[i];
+        if (!v) {
             continue;
         }
-        QJsonObject channel{
-            {"channel", i + 1},
-            {"rx", FrequencyValue(values->RxMHz)},
-            {"tx", values->HasTransmit() ? FrequencyValue(values->TxMHz) : QJsonValue()},
-            {"decode", values->DecodeTone},
-            {"encode", values->EncodeTone},
-            {"power", values->Power},
-            {"bandwidth", values->Bandwidth},
-            {"scan_add", values->ScanAdd},
-            {"beat_shift", values->BeatShift},
-            {"busy_lock", values->BusyLock},
-        };
-        channels.append(channel);
+        channels.append(
+            "        {\"channel\": " + QByteArray::number(i + 1) +
+            ", \"rx\": " + text(FormatFrequency(v->RxMHz)) +
+            ", \"tx\": " + (v->HasTransmit() ? text(FormatFrequency(v->TxMHz)) : "null") +
+            ", \"decode\": " + text(v->DecodeTone) + ", \"encode\": " + text(v->EncodeTone) +
+            ", \"power\": " + QByteArray::number(v->Power) + ", \"bandwidth\": " +
+            QByteArray::number(v->Bandwidth) + ", \"scan_add\": " + QByteArray::number(v->ScanAdd) +
+            ", \"beat_shift\": " + QByteArray::number(v->BeatShift) +
+            ", \"busy_lock\": " + QByteArray::number(v->BusyLock) + "}");
     }
-    QJsonObject functions;
+    QByteArrayList functions;
     for (const auto& field : kFunFields) {
-        functions.insert(QLatin1String(field.name), codeplug.fun.*field.member);
+        functions.append("        \"" + QByteArray(field.name) +
+                         "\": " + QByteArray::number(codeplug.fun.*field.member));
     }
-    const QJsonObject root{
-        {"model", codeplug.model->Name()},
-        {"band", codeplug.bandText},
-        {"channels", channels},
-        {"functions", functions},
-        {"message", QJsonArray{QString::fromLatin1(codeplug.message.LineA),
-                               QString::fromLatin1(codeplug.message.LineB)}},
-    };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return "{\n    \"model\": " + text(codeplug.model->Name()) +
+           ",\n    \"band\": " + text(codeplug.bandText) + ",\n    \"channels\": [\n" +
+           channels.join(",\n") + (channels.isEmpty() ? "" : "\n") +
+           "    ],\n    \"functions\": {\n" + functions.join(",\n") +
+           "\n    },\n    \"message\": [" + text(QString::fromLatin1(codeplug.message.LineA)) +
+           ", " + text(QString::fromLatin1(codeplug.message.LineB)) + "]\n}\n";
 }
 
 QByteArray ExportCsv(const Codeplug& codeplug) {
