@@ -53,7 +53,6 @@ class LinkEngine : public QObject {
 
     LinkEngine(BytePort& port, const LinkTiming& timing, QObject* parent = nullptr);
 
-    State TransferState() const { return state_; }
     void SetTransferState(State state) { state_ = state; }
 
     // Greeting with the reply timer running; the identification follows by itself.
@@ -66,7 +65,6 @@ class LinkEngine : public QObject {
     // Ends everything in flight: no timer fires and no reply is looked at afterwards.
     void Abandon();
     void StartReplyTimer() { replyTimer_.start(); }
-    void StopReplyTimer() { replyTimer_.stop(); }
 
     // The 8 data bytes of each block the worker read, by address.
     const std::map<int, QByteArray>& ReadBlocks() const { return readBlocks_; }

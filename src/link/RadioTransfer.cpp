@@ -77,7 +77,6 @@ void RadioTransfer::SetOkEnabled(bool enabled) {
 }
 
 void RadioTransfer::SetProgress(int value, int maximum) {
-    progress_ = value;
     progressMaximum_ = maximum;
     emit ProgressChanged(value, maximum);
 }

@@ -23,7 +23,6 @@ class RadioTransfer : public QObject {
     void Close();
 
     bool OkEnabled() const { return okEnabled_; }
-    int ProgressValue() const { return progress_; }
     int ProgressMaximum() const { return progressMaximum_; }
     LinkEngine& Engine() { return engine_; }
 
@@ -59,7 +58,6 @@ class RadioTransfer : public QObject {
   private:
     QTimer closeTimer_;
     bool okEnabled_ = true;
-    int progress_ = 0;
     int progressMaximum_ = 0;
     bool closed_ = false;
 };

@@ -25,7 +25,6 @@ bool SimBytePort::Write(const QByteArray& bytes) {
     if (!open_) {
         return false;
     }
-    written_ += bytes;
     QTimer::singleShot(0, this, [this, bytes] { radio_.Receive(bytes); });
     return true;
 }

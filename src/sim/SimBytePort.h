@@ -18,8 +18,6 @@ class SimBytePort : public BytePort {
     void SetFragments(QList<int> sizes) { fragments_ = std::move(sizes); }
     // The next Open fails with this error.
     void FailNextOpen(OpenError error) { failOpen_ = error; }
-    // Everything the program wrote, in order.
-    const QByteArray& Written() const { return written_; }
     QString OpenedName() const { return openedName_; }
 
     OpenError Open(const QString& name) override;
@@ -41,6 +39,5 @@ class SimBytePort : public BytePort {
     OpenError failOpen_ = OpenError::None;
     bool open_ = false;
     QByteArray input_;
-    QByteArray written_;
     QString openedName_;
 };
